@@ -1,0 +1,60 @@
+// The end of a deal: the last penalty is paid, the hands are laid open, the deal is scored
+// and the score sheet decides whether the match goes on.
+#include "game.h"
+
+namespace vorpo {
+
+void Game::EndDeal() {
+  const int winner = state.CurSeat;
+  const int payer = WrapSeat(state.CurSeat + state.Direction);
+  state.Direction = 0;
+  SetTimer(false);
+  if (state.PenaltyPending) {
+    for (int i = 0; i < state.PenaltyCount; ++i)
+      DrawFromStock(static_cast<std::uint8_t>(payer), true);
+    PlayTurnSound("SE17");
+    ++counters.penaltiesPaid;
+  }
+  OpenAllHands();
+  view_.WidenHand(winner);
+  CaptionSeat(winner);
+  if (winner == 0 || !state.NotShowCompCard) view_.WriteFinish(winner);
+  view_.RepaintWindow();
+
+  std::array<int, kSeats> sums{};
+  int total = 0;
+  for (int seat = 0; seat < state.Players; ++seat) {
+    for (Card card : Hand(seat)) sums[static_cast<std::size_t>(seat)] += points[card];
+    total += sums[static_cast<std::size_t>(seat)];
+  }
+  std::array<int, kSeats> scores{};
+  for (int seat = 0; seat < state.Players; ++seat) {
+    if (seat == winner)
+      scores[static_cast<std::size_t>(seat)] = total;
+    else if (state.CalcProc == 1)
+      scores[static_cast<std::size_t>(seat)] = -sums[static_cast<std::size_t>(seat)];
+  }
+  RecordScores(scores);
+}
+
+void Game::OpenAllHands() {
+  for (int seat = 0; seat < state.Players; ++seat) view_.DrawHand(seat, false);
+}
+
+void Game::RecordScores(const std::array<int, kSeats>& scores) {
+  for (int seat = 0; seat < state.Players; ++seat)
+    state.ScoreLists[static_cast<std::size_t>(seat)].push_back(
+        std::to_string(scores[static_cast<std::size_t>(seat)]));
+  if (!view_.ShowScoreSheet()) StartDeal();
+}
+
+void Game::LoadScoreTable(const std::string& scoreTableFile, const std::string& programDir) {
+  if (!state.UseOtherScoreTable) {
+    points = DefaultPointTable();
+    return;
+  }
+  if (auto message = ReadScoreTableFile(scoreTableFile, programDir, points))
+    view_.ShowError(*message);
+}
+
+}  // namespace vorpo

@@ -1,0 +1,106 @@
+// The game operations: plain procedures on the one GameState, named as the table window's
+// events and the turn engine name them. Every move of every seat goes through them; the
+// computer player and the human's input only decide which one to call.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "game_state.h"
+#include "legality.h"
+#include "point_table.h"
+#include "random.h"
+#include "table_view.h"
+
+namespace vorpo {
+
+// What happened in play, for the simulator's summary. Counting costs nothing per move.
+struct PlayCounters {
+  std::uint64_t deals = 0;
+  std::uint64_t moves = 0;  // plays and passes
+  std::uint64_t plays = 0;
+  std::uint64_t passes = 0;            // passes with no penalty pending
+  std::uint64_t draws = 0;             // draws from the stock by choice (not penalty cards)
+  std::uint64_t penaltiesStacked = 0;  // a Draw card laid on a pending penalty
+  std::uint64_t penaltiesPaid = 0;
+};
+
+// No colour label: a play that is not completing the human's black card.
+inline constexpr int kNoColourSource = -1;
+
+// The colours in the order a computer seat searches them for a card to play: most cards first;
+// equal counts fall in the order that the exchange sort of the counts leaves them.
+std::array<int, 4> ColourSearchOrder(const HandList& hand);
+
+class Game {
+ public:
+  Game(TableView& view, Random& random);
+
+  GameState state;
+  PointTable points = DefaultPointTable();
+  PlayCounters counters;
+
+  // Cards, stock and hands.
+  Card DrawFromStock(std::uint8_t recipient, bool sortHand);
+  void MoveToDiscard(int seat, Card card);
+  void DealCards();
+  int WrapSeat(int value) const;
+
+  bool CanPlay(Card card) const { return vorpo::CanPlay(state, card); }
+  bool StockAllows(Card card) const { return vorpo::StockAllows(state, card); }
+
+  // The turn engine.
+  void mnuStartClick();
+  void StartMatch();
+  void AbortMatch();
+  void RestoreStartCommand();
+  void StartDeal();
+  // colourSource is the tag (colour index) of the colour label clicked; it is read only while
+  // a colour is awaited.
+  void PlayCard(Card card, int colourSource = kNoColourSource);
+  void DoPass();
+  void Image2Click();
+  void Label4Click(int tag);
+  void TimerTimer();
+  void AdvanceTurn();
+  void HighlightTurn();
+  void ShowSymbolInForce();
+  void ShowColourChooser(bool visible);
+  void PlayTurnSound(const char* name);
+
+  // End of a deal and scoring; CurSeat is the seat that went out.
+  void EndDeal();
+  static std::string SeatCaption(const std::string& name, int cardCount);
+
+  // The computer player.
+  void ComputerMove();
+  bool PlayFirstLegal();
+  int ChooseColor() const;
+  bool HumanHasLegalCard() const;
+
+  // The human's input: play the card at a position of seat 0's hand (a press on the hand),
+  // and the default move of the space bar (name a colour, play the drawn card or give up,
+  // play the first legal card, pass when offered, otherwise draw).
+  void PlayHandPosition(int position);
+  void DefaultMove();
+
+  // The score table: reports an unopenable file through the view and keeps the defaults.
+  void LoadScoreTable(const std::string& scoreTableFile, const std::string& programDir);
+
+  // Shows or hides a table control and remembers it in the state.
+  void Show(Control control, bool visible);
+  void SetTimer(bool enabled);
+
+ private:
+  HandList& Hand(int seat) { return state.Hands[static_cast<std::size_t>(seat)]; }
+  void CompletePlay(Card card);
+  void CaptionSeat(int seat);
+  void OpenAllHands();
+  void RecordScores(const std::array<int, kSeats>& scores);
+
+  TableView& view_;
+  Random& random_;
+};
+
+}  // namespace vorpo

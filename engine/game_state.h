@@ -1,0 +1,91 @@
+// The one record of the game: where every card is, whose turn it is, the pending penalty, the
+// named colour, the local rules and the other settings held in memory, and which of the
+// table's indicators are showing (their visibility decides what the human may do).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cards.h"
+#include "hand_list.h"
+
+namespace vorpo {
+
+// Table controls whose visibility is game state. The colour chooser is the five controls
+// Label4..Label8, always shown and hidden together.
+enum class Control : std::uint8_t {
+  Bevel1,
+  imgArrowUp,
+  imgArrowDown,
+  Image1,
+  Image2,
+  Image3,
+  Image4,
+  Label1,
+  Label2,
+  Label3,
+  Button1,
+  ColourChooser,
+  Count
+};
+
+inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Count);
+
+inline constexpr std::uint8_t kNoMatch = 255;
+
+struct GameState {
+  std::array<std::uint8_t, kDeckSize> Owner{};
+  std::uint8_t StockCount = 0;
+  Card TopCard = 0;
+  std::array<HandList, kSeats> Hands{};
+  Card HeldCard = 0;
+  std::uint8_t PenaltyCount = 0;
+  bool PenaltyPending = false;
+  std::uint8_t NamedColour = 0;
+  std::int8_t PrevSeat = 0;
+  std::int8_t CurSeat = 0;
+  std::int8_t Step = 0;
+  std::int8_t SymbolInForce = 0;
+  bool SymbolShown = false;
+  bool HasDrawn = false;
+  bool AwaitingColour = false;
+  std::int8_t Direction = 0;
+  std::uint8_t MatchState = kNoMatch;
+
+  // Settings held in memory (loaded and clamped by the settings store).
+  std::uint8_t Players = 0;
+  std::uint8_t StartingCards = 0;
+  std::uint8_t CalcProc = 0;
+  bool DefDraw = false;
+  bool DefDraw4 = false;
+  bool NotYama = false;
+  bool NotFig = false;
+  bool WildFront = false;
+  bool Ranking = false;
+  bool OpenMode = false;
+  bool NotShowCompCard = false;
+  std::int32_t IRWScore = 0;
+  std::int32_t JRTurns = 0;
+  bool UseOtherSound = false;
+  bool UseOtherImage = false;
+  bool UseOtherScoreTable = false;
+  std::string NameFont;
+  // Names are held in UTF-8; they are converted to CP932 only at the file boundary.
+  std::array<std::string, kSeats> SeatNames{};
+  std::array<std::string, kSeats> ConfiguredNames{};
+
+  // One decimal text per deal of the running match, per seat.
+  std::array<std::vector<std::string>, kSeats> ScoreLists{};
+
+  // Which table controls are showing, and whether the turn timer runs.
+  std::array<bool, kControlCount> Visible{};
+  bool TimerEnabled = false;
+
+  bool IsVisible(Control c) const { return Visible[static_cast<std::size_t>(c)]; }
+  bool DealRunning() const { return Direction != 0; }
+  bool MatchRunning() const { return MatchState == 0; }
+};
+
+}  // namespace vorpo

@@ -1,0 +1,26 @@
+// The dealer's random generator. The program reseeds it from the clock at every deal start;
+// tests and the simulator give it a seed and keep its sequence, so a seed replays a whole match.
+#pragma once
+
+#include <cstdint>
+
+namespace vorpo {
+
+class Random {
+ public:
+  // reseedFromClock: whether ReseedForDeal takes a new seed from the clock.
+  explicit Random(std::uint64_t seed, bool reseedFromClock = false);
+
+  void ReseedForDeal();
+  // Uniform in 0..bound-1; bound must be at least 1.
+  std::uint32_t Below(std::uint32_t bound);
+
+ private:
+  std::uint64_t Next();
+  void Seed(std::uint64_t seed);
+
+  std::uint64_t s_[4]{};
+  bool reseedFromClock_;
+};
+
+}  // namespace vorpo

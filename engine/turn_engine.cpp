@@ -1,0 +1,268 @@
+// Starting and aborting matches, dealing, playing, drawing, passing and handing the turn on.
+#include "game.h"
+
+namespace vorpo {
+
+void Game::Show(Control control, bool visible) {
+  state.Visible[static_cast<std::size_t>(control)] = visible;
+  view_.SetVisible(control, visible);
+}
+
+void Game::SetTimer(bool enabled) {
+  state.TimerEnabled = enabled;
+  view_.SetTimerEnabled(enabled);
+}
+
+void Game::PlayTurnSound(const char* name) {
+  view_.PlayTurnSound(name);
+}
+
+std::string Game::SeatCaption(const std::string& name, int cardCount) {
+  return name + " (" + std::to_string(cardCount) + ")";
+}
+
+void Game::CaptionSeat(int seat) {
+  view_.SetSeatCaption(
+      seat, SeatCaption(state.SeatNames[static_cast<std::size_t>(seat)], Hand(seat).Count()));
+}
+
+void Game::mnuStartClick() {
+  if (state.MatchRunning())
+    AbortMatch();
+  else
+    StartMatch();
+}
+
+void Game::StartMatch() {
+  view_.LayoutSeats();
+  view_.DrawPiles();
+  for (int seat = 0; seat < kSeats; ++seat) {
+    state.ScoreLists[static_cast<std::size_t>(seat)].clear();
+    state.SeatNames[static_cast<std::size_t>(seat)] =
+        state.ConfiguredNames[static_cast<std::size_t>(seat)];
+    view_.SetSeatCaption(seat, state.SeatNames[static_cast<std::size_t>(seat)]);
+  }
+  view_.ApplyNameFont();
+  view_.SetStartCommand(false);
+  Show(Control::Image1, true);
+  state.MatchState = 0;
+  StartDeal();
+}
+
+void Game::AbortMatch() {
+  state.Direction = 0;
+  state.MatchState = kNoMatch;
+  state.AwaitingColour = false;
+  view_.DrawTopCard();
+  for (int seat = 0; seat < state.Players; ++seat) view_.DrawHand(seat, false);
+  SetTimer(false);
+  RestoreStartCommand();
+  state.HasDrawn = false;
+  Show(Control::Button1, false);
+  view_.RepaintWindow();
+}
+
+void Game::RestoreStartCommand() {
+  view_.SetStartCommand(true);
+}
+
+void Game::StartDeal() {
+  state.Direction = 1;
+  state.PenaltyCount = 0;
+  state.PenaltyPending = false;
+  ++counters.deals;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    view_.SetSeatCaption(
+        seat, SeatCaption(state.SeatNames[static_cast<std::size_t>(seat)], state.StartingCards));
+    view_.ShowSeatLabel(seat);
+    view_.SetSeatHighlight(seat, false);
+  }
+  DealCards();
+  view_.DrawTopCardOver();
+  view_.DrawHand(0, false);
+  for (int seat = 1; seat < state.Players; ++seat) view_.DrawHand(seat, true);
+  HighlightTurn();
+  for (Control c : {Control::Image2, Control::Image3, Control::imgArrowDown, Control::Bevel1})
+    Show(c, true);
+  for (Control c :
+       {Control::imgArrowUp, Control::Image4, Control::Label1, Control::Label2, Control::Label3})
+    Show(c, false);
+  state.SymbolShown = false;
+  if (state.IsVisible(Control::ColourChooser)) ShowColourChooser(false);
+  view_.RepaintWindow();
+  SetTimer(state.CurSeat != 0);
+}
+
+void Game::PlayCard(Card card, int colourSource) {
+  if (state.AwaitingColour) {
+    card = state.HeldCard;
+    state.NamedColour = static_cast<std::uint8_t>(colourSource & 3);
+    ShowColourChooser(false);
+    state.AwaitingColour = false;
+    CompletePlay(card);
+    return;
+  }
+
+  const bool answersPenalty = state.PenaltyPending;
+  if (IsColoured(state.TopCard))
+    state.SymbolInForce = static_cast<std::int8_t>(KindOf(state.TopCard));
+  Show(Control::Image2, true);
+  MoveToDiscard(state.CurSeat, card);
+  state.Step = 1;
+  ++counters.moves;
+  ++counters.plays;
+  if (answersPenalty && (IsDrawTwo(card) || IsWildDrawFour(card))) ++counters.penaltiesStacked;
+
+  if (IsSkip(card)) {
+    state.Step = 2;
+    PlayTurnSound("SE15");
+  } else if (IsReverse(card)) {
+    state.Direction = static_cast<std::int8_t>(-state.Direction);
+    if (state.Players == 2) state.Step = 0;
+    PlayTurnSound("SE14");
+  } else if (IsDrawTwo(card)) {
+    state.PenaltyPending = true;
+    state.PenaltyCount = static_cast<std::uint8_t>(state.PenaltyCount + 2);
+    PlayTurnSound("SE16");
+  } else if (IsNumberCard(card)) {
+    PlayTurnSound("SE13");
+  } else if (Hand(state.CurSeat).Count() > 0) {
+    // A black card that is not the last one: its colour is named now. The human's choice
+    // suspends the turn with the hand and the pile still showing the card as it was.
+    if (state.CurSeat == 0) {
+      state.HeldCard = card;
+      state.AwaitingColour = true;
+      ShowColourChooser(true);
+      return;
+    }
+    state.NamedColour = static_cast<std::uint8_t>(ChooseColor());
+  }
+  CompletePlay(card);
+}
+
+void Game::CompletePlay(Card card) {
+  if (IsWild(card)) PlayTurnSound("SE18");
+  if (IsWildDrawFour(card)) {
+    state.PenaltyPending = true;
+    state.PenaltyCount = static_cast<std::uint8_t>(state.PenaltyCount + 4);
+    PlayTurnSound("SE16");
+  }
+  const int seat = state.CurSeat;
+  Hand(seat).Sort();
+  view_.DrawHand(seat, seat != 0);
+  view_.RepaintHand(seat);
+  view_.DrawTopCard();
+  if (Hand(seat).Count() == 0) {
+    EndDeal();
+    return;
+  }
+  state.PrevSeat = state.CurSeat;
+  state.CurSeat = static_cast<std::int8_t>(state.CurSeat + state.Direction * state.Step);
+  AdvanceTurn();
+}
+
+void Game::DoPass() {
+  if (state.AwaitingColour) return;
+  const int seat = state.CurSeat;
+  if (state.PenaltyPending) {
+    for (int i = 0; i < state.PenaltyCount; ++i)
+      DrawFromStock(static_cast<std::uint8_t>(seat), true);
+    PlayTurnSound("SE17");
+    ++counters.penaltiesPaid;
+  } else {
+    PlayTurnSound("SE11");
+    ++counters.passes;
+  }
+  ++counters.moves;
+  Hand(seat).Sort();
+  view_.DrawHand(seat, seat != 0);
+  view_.RepaintHand(seat);
+  Show(Control::Button1, false);
+  state.PenaltyPending = false;
+  state.PenaltyCount = 0;
+  state.PrevSeat = state.CurSeat;
+  state.CurSeat = static_cast<std::int8_t>(state.CurSeat + state.Direction);
+  AdvanceTurn();
+}
+
+void Game::Image2Click() {
+  if (state.AwaitingColour || state.CurSeat != 0 || state.Direction == 0 ||
+      state.IsVisible(Control::Button1) || state.PenaltyPending || state.StockCount == 0)
+    return;
+  Show(Control::Button1, true);
+  DrawFromStock(0, state.NotYama);
+  ++counters.draws;
+  view_.DrawHand(0, false);
+  view_.RepaintHand(0);
+  PlayTurnSound("SE12");
+  state.HasDrawn = true;
+}
+
+void Game::Label4Click(int tag) {
+  if (state.Direction != 0) PlayCard(state.HeldCard, tag);
+}
+
+void Game::TimerTimer() {
+  // A tick that was already queued when the deal ended finds nothing to move.
+  if (state.Direction == 0) return;
+  if (state.DefDraw || !state.PenaltyPending)
+    ComputerMove();
+  else
+    DoPass();
+}
+
+void Game::AdvanceTurn() {
+  state.CurSeat = static_cast<std::int8_t>(WrapSeat(state.CurSeat));
+  const bool blackOnTop = IsBlack(state.TopCard);
+  if (blackOnTop) view_.FillSwatch(state.NamedColour);
+  Show(Control::Image4, blackOnTop);
+  Show(Control::Label2, blackOnTop);
+  if (state.PenaltyPending) {
+    view_.SetPenaltyCaption("Draw: " + std::to_string(state.PenaltyCount));
+    Show(Control::Label1, state.DefDraw);
+  } else {
+    Show(Control::Label1, false);
+  }
+  Show(Control::imgArrowDown, state.Direction == 1);
+  Show(Control::imgArrowUp, state.Direction != 1);
+  Show(Control::Button1, state.CurSeat == 0 && state.StockCount == 0);
+  if (state.WildFront && blackOnTop &&
+      (!state.PenaltyPending || state.SymbolInForce == kKindDrawTwo)) {
+    ShowSymbolInForce();
+    state.SymbolShown = true;
+  } else {
+    Show(Control::Label3, false);
+    state.SymbolShown = false;
+  }
+  if (state.Direction != 0) {
+    HighlightTurn();
+    CaptionSeat(state.PrevSeat);
+    bool timer = state.CurSeat != 0;
+    // A penalty against the human is paid automatically one interval later, unless the human
+    // holds an answer and may choose between answering and paying with the pass button.
+    if (state.PenaltyPending && state.CurSeat == 0) {
+      if (state.DefDraw && HumanHasLegalCard())
+        Show(Control::Button1, true);
+      else
+        timer = true;
+    }
+    SetTimer(timer);
+  }
+  state.HasDrawn = false;
+}
+
+void Game::HighlightTurn() {
+  view_.SetSeatHighlight(state.PrevSeat, false);
+  view_.SetSeatHighlight(state.CurSeat, true);
+}
+
+void Game::ShowSymbolInForce() {
+  view_.SetSymbolCaption(kSymbolChars[state.SymbolInForce]);
+  Show(Control::Label3, true);
+}
+
+void Game::ShowColourChooser(bool visible) {
+  Show(Control::ColourChooser, visible);
+}
+
+}  // namespace vorpo

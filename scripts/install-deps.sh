@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing Vorpo needs, and only
+# what is missing. Needs root (or sudo).
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libsdl2-dev
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
+  xvfb xauth xdotool imagemagick
+  clang libclang-rt-14-dev
+  binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 icoutils
+  appstream desktop-file-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  as_root=()
+  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
