@@ -15,11 +15,14 @@ std::array<int, 4> ColourSearchOrder(const HandList& hand) {
   }
   // This exchange pattern fixes the order of colours with equal counts; keep it exactly.
   for (int p = 0; p < 4; ++p)
-    for (int q = 0; q < 4; ++q)
-      if (count[p] < count[q]) {
-        std::swap(count[p], count[q]);
-        std::swap(order[p], order[q]);
-      }
+    for (int q = 0; q < 4; ++q) {
+      const bool exchange = count[p] < count[q];
+      const int countP = count[p], orderP = order[p];
+      count[p] = exchange ? count[q] : countP;
+      count[q] = exchange ? countP : count[q];
+      order[p] = exchange ? order[q] : orderP;
+      order[q] = exchange ? orderP : order[q];
+    }
   return {order[3], order[2], order[1], order[0]};
 }
 
@@ -39,18 +42,20 @@ void Game::ComputerMove() {
     return;
   }
 
+  // A computer's hand is always sorted, so walking it backwards within a colour tries that
+  // colour's cards from the highest card number down, and walking it forwards tries the black
+  // cards from Wilds to Wild Draw Fours.
   for (int colour : ColourSearchOrder(hand)) {
-    for (int n = 26 * colour + 25; n >= 26 * colour; --n) {
-      const Card card = static_cast<Card>(n);
-      if (hand.Find(card) >= 0 && CanPlay(card)) {
+    for (int i = hand.Count() - 1; i >= 0; --i) {
+      const Card card = hand.At(i);
+      if (ColourOf(card) == colour && CanPlay(card)) {
         PlayCard(card);
         return;
       }
     }
   }
-  for (int n = kColouredCards; n < kDeckSize; ++n) {
-    const Card card = static_cast<Card>(n);
-    if (hand.Find(card) >= 0 && CanPlay(card)) {
+  for (const Card card : hand) {
+    if (IsBlack(card) && CanPlay(card)) {
       PlayCard(card);
       return;
     }

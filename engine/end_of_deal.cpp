@@ -17,7 +17,7 @@ void Game::EndDeal() {
   }
   OpenAllHands();
   view_.WidenHand(winner);
-  CaptionSeat(winner);
+  CaptionSeat(winner, Hand(winner).Count());
   if (winner == 0 || !state.NotShowCompCard) view_.WriteFinish(winner);
   view_.RepaintWindow();
 

@@ -71,7 +71,6 @@ class Game {
 
   // End of a deal and scoring; CurSeat is the seat that went out.
   void EndDeal();
-  static std::string SeatCaption(const std::string& name, int cardCount);
 
   // The computer player.
   void ComputerMove();
@@ -95,12 +94,14 @@ class Game {
  private:
   HandList& Hand(int seat) { return state.Hands[static_cast<std::size_t>(seat)]; }
   void CompletePlay(Card card);
-  void CaptionSeat(int seat);
+  // The seat caption: the name, " (", the card count and ")".
+  void CaptionSeat(int seat, int cardCount);
   void OpenAllHands();
   void RecordScores(const std::array<int, kSeats>& scores);
 
   TableView& view_;
   Random& random_;
+  std::string caption_;
 };
 
 }  // namespace vorpo

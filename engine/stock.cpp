@@ -1,19 +1,46 @@
 // The card side of the game: the stock, the hands and the discard pile.
 #include "game.h"
 
+#include <cstring>
+
 namespace vorpo {
 
 Game::Game(TableView& view, Random& random) : view_(view), random_(random) {}
 
-Card Game::DrawFromStock(std::uint8_t recipient, bool sortHand) {
-  std::uint32_t r = random_.Below(state.StockCount) + 1;
-  Card drawn = 0;
-  for (int n = 0; n < kDeckSize; ++n) {
-    if (state.Owner[n] == kOwnerStock && --r == 0) {
-      drawn = static_cast<Card>(n);
-      break;
+namespace {
+
+// One bit (0x80) in each byte of word that equals code, and no other bit.
+std::uint64_t BytesEqualTo(std::uint64_t word, std::uint8_t code) {
+  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+  const std::uint64_t v = word ^ (0x0101010101010101ull * code);
+  return ~(((v & kLow7) + kLow7) | v | kLow7);
+}
+
+// The card number of the r-th card (from 1) whose owner code is kOwnerStock, reading the
+// owner codes eight at a time: this scan is the heart of every draw and of every deal.
+Card NthStockCard(const std::array<std::uint8_t, kDeckSize>& owner, std::uint32_t r) {
+  static_assert(kDeckSize % 8 == 0);
+  for (int base = 0; base < kDeckSize; base += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, owner.data() + base, 8);
+    const std::uint64_t hits = BytesEqualTo(word, kOwnerStock);
+    // Each hit is one 0x80 bit: gather them as 0/1 bytes and add the bytes up by multiplying.
+    const auto count = static_cast<std::uint32_t>(((hits >> 7) * 0x0101010101010101ull) >> 56);
+    if (r > count) {
+      r -= count;
+      continue;
     }
+    for (int i = 0; i < 8; ++i)
+      if (owner[static_cast<std::size_t>(base + i)] == kOwnerStock && --r == 0)
+        return static_cast<Card>(base + i);
   }
+  return 0;
+}
+
+}  // namespace
+
+Card Game::DrawFromStock(std::uint8_t recipient, bool sortHand) {
+  const Card drawn = NthStockCard(state.Owner, random_.Below(state.StockCount) + 1);
   state.Owner[drawn] = recipient;
   if (recipient < kSeats) {
     Hand(recipient).Append(drawn);
@@ -43,9 +70,13 @@ void Game::DealCards() {
   state.SymbolInForce = static_cast<std::int8_t>(KindOf(state.TopCard));
   for (int n = kColouredCards; n < kDeckSize; ++n) state.Owner[n] = kOwnerStock;
   state.StockCount = kDeckSize - 1;
-  for (int seat = 0; seat < state.Players; ++seat)
+  // Which cards are drawn does not depend on the order of a hand, so sorting each hand once
+  // after its last card leaves it exactly as sorting after every card would.
+  for (int seat = 0; seat < state.Players; ++seat) {
     for (int i = 0; i < state.StartingCards; ++i)
-      DrawFromStock(static_cast<std::uint8_t>(seat), true);
+      DrawFromStock(static_cast<std::uint8_t>(seat), false);
+    Hand(seat).Sort();
+  }
   state.CurSeat = static_cast<std::int8_t>(random_.Below(state.Players));
   state.PrevSeat = state.CurSeat;
 }

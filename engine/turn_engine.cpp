@@ -17,13 +17,25 @@ void Game::PlayTurnSound(const char* name) {
   view_.PlayTurnSound(name);
 }
 
-std::string Game::SeatCaption(const std::string& name, int cardCount) {
-  return name + " (" + std::to_string(cardCount) + ")";
+namespace {
+void AppendNumber(std::string& text, int number) {
+  char digits[12];
+  int length = 0;
+  do {
+    digits[length++] = static_cast<char>('0' + number % 10);
+    number /= 10;
+  } while (number > 0);
+  while (length > 0) text += digits[--length];
 }
+}  // namespace
 
-void Game::CaptionSeat(int seat) {
-  view_.SetSeatCaption(
-      seat, SeatCaption(state.SeatNames[static_cast<std::size_t>(seat)], Hand(seat).Count()));
+// The caption is built in a buffer that keeps its capacity, so a turn change never allocates.
+void Game::CaptionSeat(int seat, int cardCount) {
+  caption_.assign(state.SeatNames[static_cast<std::size_t>(seat)]);
+  caption_ += " (";
+  AppendNumber(caption_, cardCount);
+  caption_ += ')';
+  view_.SetSeatCaption(seat, caption_);
 }
 
 void Game::mnuStartClick() {
@@ -72,8 +84,7 @@ void Game::StartDeal() {
   state.PenaltyPending = false;
   ++counters.deals;
   for (int seat = 0; seat < kSeats; ++seat) {
-    view_.SetSeatCaption(
-        seat, SeatCaption(state.SeatNames[static_cast<std::size_t>(seat)], state.StartingCards));
+    CaptionSeat(seat, state.StartingCards);
     view_.ShowSeatLabel(seat);
     view_.SetSeatHighlight(seat, false);
   }
@@ -199,7 +210,8 @@ void Game::Image2Click() {
 }
 
 void Game::Label4Click(int tag) {
-  if (state.Direction != 0) PlayCard(state.HeldCard, tag);
+  // Only a held black card takes a colour; otherwise HeldCard is a stale card number.
+  if (state.Direction != 0 && state.AwaitingColour) PlayCard(state.HeldCard, tag);
 }
 
 void Game::TimerTimer() {
@@ -236,7 +248,7 @@ void Game::AdvanceTurn() {
   }
   if (state.Direction != 0) {
     HighlightTurn();
-    CaptionSeat(state.PrevSeat);
+    CaptionSeat(state.PrevSeat, Hand(state.PrevSeat).Count());
     bool timer = state.CurSeat != 0;
     // A penalty against the human is paid automatically one interval later, unless the human
     // holds an answer and may choose between answering and paying with the pass button.

@@ -1,0 +1,254 @@
+#include "ini_file.h"
+#include "cp932_text.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <limits>
+
+namespace vorpo {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view Trim(std::string_view text) {
+  const auto first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(kBlanks);
+  return text.substr(first, last - first + 1);
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+bool IsComment(std::string_view line) {
+  const auto text = Trim(line);
+  return !text.empty() && text.front() == ';';
+}
+
+// The name of a section header line, or nullopt for any other line.
+std::optional<std::string_view> HeaderName(std::string_view line) {
+  const auto text = Trim(line);
+  if (text.empty() || text.front() != '[') return std::nullopt;
+  const auto close = text.find(']');
+  return Trim(text.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+}
+
+struct KeyLine {
+  std::string_view key;
+  std::size_t valueStart;  // where the value begins in the line, after '=' and any blanks
+};
+
+std::optional<KeyLine> ParseKeyLine(std::string_view line) {
+  if (IsComment(line) || HeaderName(line)) return std::nullopt;
+  const auto equals = line.find('=');
+  if (equals == std::string_view::npos) return std::nullopt;
+  const auto key = Trim(line.substr(0, equals));
+  if (key.empty()) return std::nullopt;
+  const auto afterBlanks = line.find_first_not_of(kBlanks, equals + 1);
+  return KeyLine{key, afterBlanks == std::string_view::npos ? line.size() : afterBlanks};
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ParseProfileInt(std::string_view value) {
+  std::size_t at = value.find_first_not_of(kBlanks);
+  if (at == std::string_view::npos) return std::nullopt;
+  bool negative = false;
+  if (value[at] == '+' || value[at] == '-') {
+    negative = value[at] == '-';
+    ++at;
+  }
+  // Past 2^31 every further digit would clamp anyway: stop growing there, so no overflow.
+  constexpr std::int64_t kCap = std::int64_t{1} << 31;
+  std::int64_t magnitude = 0;
+  bool anyDigit = false;
+  for (; at < value.size() && value[at] >= '0' && value[at] <= '9'; ++at) {
+    anyDigit = true;
+    magnitude = std::min(magnitude * 10 + (value[at] - '0'), kCap);
+  }
+  if (!anyDigit) return std::nullopt;
+  const std::int64_t number = negative ? -magnitude : magnitude;
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      number, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+IniFile IniFile::FromBytes(std::string_view bytes) {
+  IniFile file;
+  while (!bytes.empty()) {
+    const auto newline = bytes.find('\n');
+    if (newline == std::string_view::npos) {
+      // A file cut off inside a "\r\n" still ends its last line there.
+      const bool cr = bytes.back() == '\r';
+      file.lines_.push_back(
+          {std::string(bytes.substr(0, bytes.size() - (cr ? 1 : 0))), cr ? "\r" : ""});
+      break;
+    }
+    const bool crlf = newline > 0 && bytes[newline - 1] == '\r';
+    const std::size_t textEnd = crlf ? newline - 1 : newline;
+    file.lines_.push_back({std::string(bytes.substr(0, textEnd)), crlf ? "\r\n" : "\n"});
+    bytes.remove_prefix(newline + 1);
+  }
+  return file;
+}
+
+IniFile IniFile::Read(const std::string& path) {
+  // Non-blocking, so that a FIFO put where the settings file should be cannot hang the start.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return {};
+  std::string bytes;
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    char buffer[8192];
+    for (;;) {
+      const ssize_t got = ::read(fd, buffer, sizeof buffer);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) break;
+      bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+  }
+  ::close(fd);
+  return FromBytes(bytes);
+}
+
+std::optional<IniFile::Range> IniFile::SectionLines(std::string_view section) const {
+  for (std::size_t header = 0; header < lines_.size(); ++header) {
+    const auto name = HeaderName(lines_[header].text);
+    if (!name || !SameName(*name, section)) continue;
+    Range range{header + 1, header + 1};
+    while (range.last < lines_.size() && !HeaderName(lines_[range.last].text)) ++range.last;
+    return range;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> IniFile::Find(std::string_view section, std::string_view key) const {
+  const auto range = SectionLines(section);
+  if (!range) return std::nullopt;
+  for (std::size_t line = range->first; line < range->last; ++line) {
+    const std::string_view text = lines_[line].text;
+    const auto parsed = ParseKeyLine(text);
+    if (!parsed || !SameName(parsed->key, key)) continue;
+    auto value = text.substr(parsed->valueStart);
+    value = value.substr(0, value.find('\0'));
+    return std::string(Trim(value));
+  }
+  return std::nullopt;
+}
+
+std::int32_t IniFile::GetInt(std::string_view section, std::string_view key,
+                             std::int32_t fallback) const {
+  const auto value = Find(section, key);
+  if (!value) return fallback;
+  return ParseProfileInt(*value).value_or(fallback);
+}
+
+std::string IniFile::GetString(std::string_view section, std::string_view key,
+                               std::string_view fallback, std::size_t maxBytes) const {
+  const auto value = Find(section, key);
+  return text::CutCp932(value ? std::string_view(*value) : fallback, maxBytes);
+}
+
+std::string IniFile::NewLineEnding() const {
+  for (const auto& line : lines_) {
+    if (line.Complete()) return line.ending;
+  }
+  // A file of our own making is written as Windows writes its profile files.
+  return "\r\n";
+}
+
+bool IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+  if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) return false;
+  const std::string ending = NewLineEnding();
+  const std::string keyLine = std::string(key) + "=" + std::string(value);
+
+  const auto range = SectionLines(section);
+  if (!range) {
+    if (!lines_.empty() && !lines_.back().Complete()) lines_.back().ending = ending;
+    lines_.push_back({"[" + std::string(section) + "]", ending});
+    lines_.push_back({keyLine, ending});
+    return true;
+  }
+
+  // The new key goes after the section's last key, so that blank lines and comments that lead
+  // into the next section stay in front of it.
+  std::size_t insertAt = range->first;
+  for (std::size_t line = range->first; line < range->last; ++line) {
+    const auto parsed = ParseKeyLine(lines_[line].text);
+    if (!parsed) continue;
+    if (SameName(parsed->key, key)) {
+      // The key keeps the file's own spelling and spacing; only the value changes.
+      std::string& text = lines_[line].text;
+      text = text.substr(0, parsed->valueStart) + std::string(value);
+      return true;
+    }
+    insertAt = line + 1;
+  }
+  if (!lines_[insertAt - 1].Complete()) lines_[insertAt - 1].ending = ending;
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), Line{keyLine, ending});
+  return true;
+}
+
+std::string IniFile::Bytes() const {
+  std::string bytes;
+  for (const auto& line : lines_) {
+    bytes += line.text;
+    bytes += line.ending;
+  }
+  return bytes;
+}
+
+bool IniFile::WriteTo(const std::string& path) const {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::path target(path);
+  // Replacing a symbolic link would cut it off from the file it points to: write the file.
+  if (fs::is_symlink(target, error)) {
+    auto resolved = fs::canonical(target, error);
+    if (!error) target = std::move(resolved);
+  }
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  fs::create_directories(folder, error);
+
+  std::string temporary;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temporary = (folder / (target.filename().string() + "." + std::to_string(::getpid()) + "." +
+                           std::to_string(attempt) + ".tmp"))
+                    .string();
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return false;
+  }
+  if (fd < 0) return false;
+
+  struct stat old {};
+  bool ok = WriteAll(fd, Bytes());
+  if (ok && ::stat(target.c_str(), &old) == 0) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+  ok = ok && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+  if (!ok) ::unlink(temporary.c_str());
+  return ok;
+}
+
+}  // namespace vorpo

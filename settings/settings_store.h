@@ -1,0 +1,61 @@
+// The settings file: section "Game" of an INI file in CP932, read once at start-up with each
+// key's default and rule, written back at fixed moments. In memory every text is UTF-8.
+#pragma once
+
+#include "game_state.h"
+#include "ini_file.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vorpo {
+
+// The settings that are not fields of GameState: they belong to the program, not to a game.
+struct ProgramSettings {
+  int NameMax = 14;  // bytes of CP932 a name may take
+  int Wait = 500;    // the turn timer's interval in milliseconds
+  bool Sound = true;
+  std::string SoundFile, ImageFile, ScoreTableFile;
+};
+
+// The moments at which settings reach the file; each setting is written at one of them.
+enum class WriteMoment : std::uint8_t {
+  Never,            // NameMax: only a hand edit of the file sets it
+  SaveSettings,     // OK of the welcome dialog and of the options dialog
+  ImageFileChosen,  // an image pack is chosen
+  FormClose,        // the table window closes
+};
+
+// Reads every setting from file, applying its default and its rule. A text whose bytes are not
+// CP932 reads as the key's default, as a number without digits does.
+void ReadSettings(const IniFile& file, GameState& game, ProgramSettings& program);
+// Puts the settings written at moment into file, in the order of the settings file. A text that
+// CP932 cannot hold leaves its key as it was in the file and makes the result false.
+bool WriteSettings(IniFile& file, const GameState& game, const ProgramSettings& program,
+                   WriteMoment moment);
+
+class SettingsStore {
+ public:
+  explicit SettingsStore(std::string iniPath);
+  // The store of the program at programPath (see SettingsPathFor for where its file lives).
+  static SettingsStore ForProgram(const std::string& programPath);
+
+  const std::string& Path() const { return path_; }
+
+  // A missing file or key gives the defaults.
+  void Load(GameState& game, ProgramSettings& program) const;
+
+  // Each write replaces the file whole and keeps the lines it does not write. A write that
+  // fails leaves the old file as it was; the game ignores the result, which is false then, or
+  // when a text could not be held in CP932.
+  bool SaveSettings(const GameState& game, const ProgramSettings& program) const;
+  bool SaveImageFile(const ProgramSettings& program) const;
+  bool SaveOnClose(const ProgramSettings& program) const;
+
+ private:
+  bool Save(const GameState& game, const ProgramSettings& program, WriteMoment moment) const;
+
+  std::string path_;
+};
+
+}  // namespace vorpo

@@ -1,0 +1,56 @@
+// Every key of the settings file, in the order it is read and written, with how its value is
+// held, its default, the rule that brings a value read into range, and when it is written.
+// Reading and writing are each one loop over this table.
+#pragma once
+
+#include "game_state.h"
+#include "settings_store.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace vorpo {
+
+inline constexpr std::string_view kSettingsSection = "Game";
+// A text is read into a buffer of 256 bytes.
+inline constexpr std::size_t kTextMaxBytes = 255;
+
+enum class Held : std::uint8_t {
+  Integer,     // a signed 32-bit number
+  Byte,        // only the low 8 bits of the number read are kept
+  ByteSwitch,  // a byte: off when 0, on otherwise
+  Switch,      // a number: off when 0, on otherwise
+  Text,        // at most kTextMaxBytes bytes of CP932
+  Name,        // at most NameMax bytes of CP932
+};
+
+struct SeatName {
+  int seat;
+};
+
+// The field a setting lives in.
+using SettingField =
+    std::variant<std::uint8_t GameState::*, bool GameState::*, std::int32_t GameState::*,
+                 std::string GameState::*, int ProgramSettings::*, bool ProgramSettings::*,
+                 std::string ProgramSettings::*, SeatName>;
+
+// Brings a number read from the file into its range. The settings read before it are already
+// in game, which is what lets StartingCards depend on Players.
+using SettingRule = std::int32_t (*)(std::int32_t value, const GameState& game);
+
+struct Setting {
+  std::string_view key;
+  Held held;
+  SettingField field;
+  std::int32_t defaultNumber;
+  std::string_view defaultText;  // UTF-8
+  SettingRule rule;              // nullptr: the value is kept as read
+  WriteMoment writtenAt;
+};
+
+std::span<const Setting> AllSettings();
+
+}  // namespace vorpo

@@ -1,0 +1,57 @@
+#include "cp932_text.h"
+
+#include <gtest/gtest.h>
+
+namespace vorpo::text {
+namespace {
+
+TEST(Cp932Text, ConvertsJapaneseBothWays) {
+  const std::string player = "\x83\x76\x83\x8C\x83\x43\x83\x84\x81\x5B";
+  EXPECT_EQ(Utf8ToCp932("プレイヤー"), player);
+  EXPECT_EQ(Cp932ToUtf8(player), "プレイヤー");
+  EXPECT_EQ(Utf8ToCp932(""), "");
+  EXPECT_EQ(Cp932ToUtf8("Times New Roman"), "Times New Roman");
+  // Half-width katakana are single bytes.
+  EXPECT_EQ(Utf8ToCp932("ｱ"), "\xB1");
+}
+
+TEST(Cp932Text, HoldsTheWindowsExtensionsThatShiftJisLacks) {
+  for (const char* text : {"～", "－", "①", "髙", "\\", "~"}) {
+    const auto bytes = Utf8ToCp932(text);
+    ASSERT_TRUE(bytes) << text;
+    EXPECT_EQ(Cp932ToUtf8(*bytes), text);
+  }
+  EXPECT_EQ(Cp932ToUtf8("\x5C"), "\\");
+}
+
+TEST(Cp932Text, ReportsWhatCp932CannotHold) {
+  EXPECT_EQ(Utf8ToCp932("한"), std::nullopt);
+  EXPECT_EQ(Utf8ToCp932("Bob😀"), std::nullopt);
+  // glibc would quietly turn the yen sign into a backslash.
+  EXPECT_EQ(Utf8ToCp932("¥100"), std::nullopt);
+  EXPECT_EQ(Utf8ToCp932("\xC3"), std::nullopt);  // not UTF-8
+  EXPECT_EQ(Cp932Length("一二三"), 6u);
+  EXPECT_EQ(Cp932Length("ab€"), std::nullopt);
+}
+
+TEST(Cp932Text, RefusesBytesThatAreNotCp932) {
+  EXPECT_EQ(Cp932ToUtf8("\x83"), std::nullopt);      // lead byte at the end
+  EXPECT_EQ(Cp932ToUtf8("\x83\x20"), std::nullopt);  // lead byte without a trail byte
+  EXPECT_EQ(Cp932ToUtf8("a\xFF"), std::nullopt);
+}
+
+TEST(Cp932Text, CutsAtCharacterBoundaries) {
+  const std::string player = *Utf8ToCp932("プレイヤー");
+  EXPECT_EQ(CutCp932(player, 10), player);
+  EXPECT_EQ(CutCp932(player, 100), player);
+  EXPECT_EQ(CutCp932(player, 5), player.substr(0, 4));
+  EXPECT_EQ(CutCp932(player, 1), "");
+  EXPECT_EQ(CutCp932("a" + player, 4), "a" + player.substr(0, 2));
+  // 0x5C as a trail byte is part of the character, not a backslash of its own.
+  EXPECT_EQ(CutCp932("\x83\x5C\x83\x5C", 3), "\x83\x5C");
+  EXPECT_EQ(CutCp932("\xB1\xB2\xB3", 2), "\xB1\xB2");
+  EXPECT_EQ(CutCp932("abc\x83", 10), "abc");
+}
+
+}  // namespace
+}  // namespace vorpo::text

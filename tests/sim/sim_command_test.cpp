@@ -1,0 +1,88 @@
+// Runs the built vorpo-sim as a user or a script would.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+Outcome RunSim(const std::string& args) {
+  const auto errPath = std::filesystem::path(::testing::TempDir()) / "vorpo_sim_stderr.txt";
+  const std::string command = std::string(VORPO_SIM_BINARY) + " " + args + " 2>" + errPath.string();
+  Outcome outcome;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return outcome;
+  char buffer[4096];
+  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    outcome.out.append(buffer, n);
+  const int status = pclose(pipe);
+  outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ostringstream err;
+  err << std::ifstream(errPath).rdbuf();
+  outcome.err = err.str();
+  return outcome;
+}
+
+// The speed is the one figure a replay does not repeat.
+std::string WithoutSpeed(const std::string& text) {
+  std::istringstream in(text);
+  std::string line, kept;
+  while (std::getline(in, line))
+    if (!line.starts_with("deals per second")) kept += line + "\n";
+  return kept;
+}
+
+TEST(SimCommand, TheSameSeedGivesTheSameOutput) {
+  const std::string args = "--seed 31337 --matches 3 --players 6 --def-draw on --not-yama on";
+  const Outcome first = RunSim(args);
+  ASSERT_EQ(first.status, 0) << first.err;
+  EXPECT_NE(first.out.find("WINNER :"), std::string::npos);
+  EXPECT_NE(first.out.find("\nseed                31337\n"), std::string::npos);
+  EXPECT_EQ(WithoutSpeed(first.out), WithoutSpeed(RunSim(args).out));
+  EXPECT_NE(WithoutSpeed(first.out), WithoutSpeed(RunSim("--seed 31338 --matches 3").out));
+}
+
+TEST(SimCommand, QuietAndJsonPrintOnlyTheSummary) {
+  const Outcome quiet = RunSim("--seed 3 --quiet");
+  EXPECT_EQ(quiet.out.find("WINNER"), std::string::npos);
+  EXPECT_TRUE(quiet.out.starts_with("seed                3\n"));
+
+  const Outcome json = RunSim("--seed 3 --json --players 3");
+  ASSERT_EQ(json.status, 0);
+  EXPECT_TRUE(json.out.starts_with("{\"seed\":3,\"matches\":1,\"deals\":5,")) << json.out;
+  EXPECT_NE(json.out.find(",\"deals_per_second\":"), std::string::npos);
+  EXPECT_EQ(json.out.find('\n'), json.out.size() - 1);
+}
+
+TEST(SimCommand, ABadFlagGetsOneLineAndStatusTwo) {
+  for (const char* args : {"--players 1", "--frobnicate", "--seed", "--name 1=\xF0\x9F\x82\xA1"}) {
+    const Outcome outcome = RunSim(args);
+    EXPECT_EQ(outcome.status, 2) << args;
+    EXPECT_TRUE(outcome.out.empty()) << args;
+    EXPECT_TRUE(outcome.err.starts_with("vorpo-sim: ")) << outcome.err;
+    EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
+  }
+}
+
+TEST(SimCommand, HelpListsEveryFlag) {
+  const Outcome help = RunSim("--help");
+  EXPECT_EQ(help.status, 0);
+  for (const char* flag :
+       {"--seed", "--matches", "--settings", "--players", "--cards", "--def-draw ", "--def-draw4",
+        "--not-fig", "--not-yama", "--wild-front", "--scoring", "--win-score", "--deals", "--name",
+        "--quiet", "--json", "--help"})
+    EXPECT_NE(help.out.find(flag), std::string::npos) << flag;
+}
+
+}  // namespace

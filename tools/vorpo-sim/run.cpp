@@ -1,0 +1,28 @@
+#include "run.h"
+
+#include <chrono>
+
+#include "simulator.h"
+
+namespace vorpo::sim {
+
+SimSummary RunMatches(const SimOptions& options, std::uint64_t seed, std::ostream* sheets) {
+  Simulator simulator(options.settings, seed);
+  SimSummary summary;
+  summary.seed = seed;
+  summary.seats = options.settings.Players;
+  std::chrono::steady_clock::duration playing{};
+  for (int match = 1; match <= options.matches; ++match) {
+    const auto start = std::chrono::steady_clock::now();
+    const MatchSheet& sheet = simulator.PlayMatch();
+    playing += std::chrono::steady_clock::now() - start;
+    AddMatch(summary, sheet.totals);
+    if (sheets)
+      *sheets << "[" << match << "] " << sheet.caption << "\r\n" << sheet.text << "\r\n\r\n";
+  }
+  summary.counters = simulator.Counters();
+  summary.seconds = std::chrono::duration<double>(playing).count();
+  return summary;
+}
+
+}  // namespace vorpo::sim

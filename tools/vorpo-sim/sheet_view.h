@@ -1,0 +1,60 @@
+// The simulator's table: nothing is drawn and nothing is heard. At the end of every deal it
+// does what the score sheet does to the game, without the window: it decides whether the
+// match is over and, when it is, keeps the sheet's final text and ends the match.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "game.h"
+#include "table_view.h"
+
+namespace vorpo::sim {
+
+// A TableView that ignores every request to draw, caption or play a sound.
+class SilentView : public TableView {
+ public:
+  void LayoutSeats() override {}
+  void DrawPiles() override {}
+  void DrawTopCard() override {}
+  void DrawTopCardOver() override {}
+  void DrawHand(int, bool) override {}
+  void RepaintHand(int) override {}
+  void RepaintWindow() override {}
+  void ApplyNameFont() override {}
+  void WidenHand(int) override {}
+  void WriteFinish(int) override {}
+  void SetVisible(Control, bool) override {}
+  void FillSwatch(int) override {}
+  void SetPenaltyCaption(const std::string&) override {}
+  void SetSymbolCaption(char) override {}
+  void SetSeatCaption(int, const std::string&) override {}
+  void ShowSeatLabel(int) override {}
+  void SetSeatHighlight(int, bool) override {}
+  void SetStartCommand(bool) override {}
+  void SetTimerEnabled(bool) override {}
+  void PlayTurnSound(const char*) override {}
+  void ShowError(const std::string&) override {}
+};
+
+// How a finished match stood when its sheet closed.
+struct MatchSheet {
+  std::string caption;
+  std::string text;  // UTF-8, CR LF line breaks, exactly as the sheet shows it
+  std::array<int, kSeats> totals{};
+};
+
+class SheetView : public SilentView {
+ public:
+  void Attach(Game& game) { game_ = &game; }
+  bool ShowScoreSheet() override;
+
+  // The sheet of the match that ended last.
+  const MatchSheet& LastSheet() const { return last_; }
+
+ private:
+  Game* game_ = nullptr;
+  MatchSheet last_;
+};
+
+}  // namespace vorpo::sim

@@ -1,0 +1,34 @@
+// The simulator's command line: every setting that changes play, a settings file to start
+// from, and how the run reports. Flags apply from left to right, so a flag given after
+// --settings overrides the file.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game_state.h"
+
+namespace vorpo::sim {
+
+struct SimOptions {
+  GameState settings;  // the settings fields only
+  std::optional<std::uint64_t> seed;
+  int matches = 1;
+  bool quiet = false;
+  bool json = false;
+  bool help = false;
+};
+
+// The settings a run starts from before any flag: those of a missing settings file.
+GameState DefaultSettings();
+
+// Reads args (without the program name) into options. Returns a one-line message for a flag
+// that is unknown, lacks its value or has a value out of range; options are then unusable.
+std::optional<std::string> ParseSimArgs(const std::vector<std::string>& args, SimOptions& options);
+
+// The text of --help.
+std::string SimUsage();
+
+}  // namespace vorpo::sim

@@ -1,0 +1,86 @@
+#include "summary.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace vorpo::sim {
+
+namespace {
+
+std::string Fixed(double value, int decimals) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+  return buffer;
+}
+
+template <typename T>
+std::string SeatList(const std::array<T, kSeats>& values, int seats, const char* separator) {
+  std::string list;
+  for (int seat = 0; seat < seats; ++seat) {
+    if (seat > 0) list += separator;
+    list += std::to_string(values[static_cast<std::size_t>(seat)]);
+  }
+  return list;
+}
+
+void Line(std::string& text, const char* name, const std::string& value) {
+  std::string line = name;
+  line.append(20 - line.size(), ' ');
+  text += line + value + "\n";
+}
+
+}  // namespace
+
+double SimSummary::MovesPerDeal() const {
+  return counters.deals ? static_cast<double>(counters.moves) / counters.deals : 0.0;
+}
+
+double SimSummary::DealsPerSecond() const {
+  return seconds > 0 ? static_cast<double>(counters.deals) / seconds : 0.0;
+}
+
+void AddMatch(SimSummary& summary, const std::array<int, kSeats>& totals) {
+  ++summary.matches;
+  const auto last = totals.begin() + summary.seats;
+  const int best = *std::max_element(totals.begin(), last);
+  for (int seat = 0; seat < summary.seats; ++seat) {
+    const auto i = static_cast<std::size_t>(seat);
+    summary.points[i] += totals[i];
+    if (totals[i] == best) ++summary.wins[i];
+  }
+}
+
+std::string SummaryText(const SimSummary& s) {
+  const PlayCounters& c = s.counters;
+  std::string text;
+  Line(text, "seed", std::to_string(s.seed));
+  Line(text, "matches", std::to_string(s.matches));
+  Line(text, "deals", std::to_string(c.deals));
+  Line(text, "moves", std::to_string(c.moves));
+  Line(text, "moves per deal", Fixed(s.MovesPerDeal(), 2));
+  Line(text, "plays", std::to_string(c.plays));
+  Line(text, "passes", std::to_string(c.passes));
+  Line(text, "draws", std::to_string(c.draws));
+  Line(text, "penalties stacked", std::to_string(c.penaltiesStacked));
+  Line(text, "penalties paid", std::to_string(c.penaltiesPaid));
+  Line(text, "wins per seat", SeatList(s.wins, s.seats, " "));
+  Line(text, "points per seat", SeatList(s.points, s.seats, " "));
+  Line(text, "deals per second", Fixed(s.DealsPerSecond(), 0));
+  return text;
+}
+
+std::string SummaryJson(const SimSummary& s) {
+  const PlayCounters& c = s.counters;
+  return "{\"seed\":" + std::to_string(s.seed) + ",\"matches\":" + std::to_string(s.matches) +
+         ",\"deals\":" + std::to_string(c.deals) + ",\"moves\":" + std::to_string(c.moves) +
+         ",\"moves_per_deal\":" + Fixed(s.MovesPerDeal(), 4) +
+         ",\"plays\":" + std::to_string(c.plays) + ",\"passes\":" + std::to_string(c.passes) +
+         ",\"draws\":" + std::to_string(c.draws) +
+         ",\"penalties_stacked\":" + std::to_string(c.penaltiesStacked) +
+         ",\"penalties_paid\":" + std::to_string(c.penaltiesPaid) + ",\"wins\":[" +
+         SeatList(s.wins, s.seats, ",") + "],\"points\":[" + SeatList(s.points, s.seats, ",") +
+         "],\"seconds\":" + Fixed(s.seconds, 6) +
+         ",\"deals_per_second\":" + Fixed(s.DealsPerSecond(), 1) + "}\n";
+}
+
+}  // namespace vorpo::sim
