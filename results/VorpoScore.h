@@ -1,0 +1,68 @@
+// The score sheet window: the standings of the running match in fixed-pitch text, shown
+// modally at the end of every deal and from the menu. Its showing is where a match ends, and
+// closing it after a ranked match offers to write the results file.
+#pragma once
+
+#include <QDialog>
+
+#include "game.h"
+#include "settings_store.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTextEdit;
+
+namespace vorpo {
+class ResultsSaveDialog;
+}
+
+class TfrmScore : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Created once at start-up, after the table window (owner), and reused for every showing.
+  TfrmScore(vorpo::Game& game, const vorpo::ProgramSettings& settings, QWidget* owner);
+
+  // Fills the sheet, ends the match when it is over (Start command restored, no match running,
+  // score lists emptied), shows the sheet modally and answers whether the match is over.
+  // The table window's TableView::ShowScoreSheet is this call.
+  bool ShowScoreSheet();
+
+  // The menu's 成績表 (F9): the sheet at any time. The computer seats wait while it is open —
+  // a deal they finished behind it would open the sheet a second time — and move on at their
+  // usual interval once it is closed.
+  void ShowStandings();
+
+  // The sheet's text as shown, lines separated by CR LF.
+  QString Memo1Text() const;
+
+  QTextEdit* Memo1;
+  QLabel* Label1;
+  QWidget* Panel1;
+  QFrame* Bevel1;
+  QPushButton* Button1;
+  vorpo::ResultsSaveDialog* SaveDialog1;
+
+ public slots:
+  void done(int result) override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Button1Click();
+  void Memo1Enter();
+  void Panel1Resize();
+  void FormClose();
+
+  void SizeWidth();
+  void ShowText(const std::string& text);
+  void ShowError(const std::string& text);
+
+  vorpo::Game& game_;
+  const vorpo::ProgramSettings& settings_;
+  QWidget* owner_;
+  bool matchOver_ = false;
+};
