@@ -8,15 +8,15 @@ seconds=${1:-60}
 bash scripts/install-deps.sh
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORPO_FUZZ=ON
-ninja -C build-fuzz -j2 vorpo_fuzz_settings vorpo_fuzz_resource_module vorpo_fuzz_image_pack
+ninja -C build-fuzz -j2 vorpo_fuzz_settings vorpo_fuzz_resource_module vorpo_fuzz_image_pack vorpo_fuzz_results_file
 
 run() {
-  local name=$1 dict=$2
+  local name=$1; shift
   mkdir -p "build-fuzz/corpus/$name"
   (cd build-fuzz && QT_QPA_PLATFORM=offscreen "fuzz/$name/vorpo_fuzz_$name" \
-    -max_total_time="$seconds" -print_final_stats=1 -dict="../fuzz/$name/$dict" \
-    "corpus/$name" "../fuzz/$name/seeds")
+    -max_total_time="$seconds" -print_final_stats=1 "$@" "corpus/$name" "../fuzz/$name/seeds")
 }
-run settings settings.dict
-run resource_module pe.dict
-run image_pack pe.dict
+run settings -dict=../fuzz/settings/settings.dict
+run resource_module -dict=../fuzz/resource_module/pe.dict
+run image_pack -dict=../fuzz/image_pack/pe.dict
+run results_file
