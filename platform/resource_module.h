@@ -41,8 +41,10 @@ class ResourceModule {
   // The data of the first language of the named resource, by numeric type (RT_BITMAP) or by
   // type name ("WAVE"); names compare without regard to ASCII case, as Windows does, and a
   // name "#7" means the numeric name 7.
-  std::optional<std::span<const std::uint8_t>> Find(std::uint16_t type, std::string_view name) const;
-  std::optional<std::span<const std::uint8_t>> Find(std::string_view type, std::string_view name) const;
+  std::optional<std::span<const std::uint8_t>> Find(std::uint16_t type,
+                                                    std::string_view name) const;
+  std::optional<std::span<const std::uint8_t>> Find(std::string_view type,
+                                                    std::string_view name) const;
 
   struct Entry {
     std::string type;  // "#2" for a numeric type, else the type's name
@@ -50,7 +52,10 @@ class ResourceModule {
     std::uint16_t language = 0;
     std::size_t size = 0;
   };
+  // Every resource in the order of the file's tree (types, then names, then languages).
   const std::vector<Entry>& Entries() const { return entries_; }
+  // The data of Entries()[index].
+  std::span<const std::uint8_t> EntryData(std::size_t index) const;
 
  private:
   struct Located {

@@ -1,0 +1,74 @@
+#include "image_pack.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include "builtin_resources.h"
+#include "pe_bitmap.h"
+#include "program_paths.h"
+
+namespace vorpo {
+
+namespace {
+
+// A bitmap resource of exactly width x height, decoded by Qt's BMP reader once a file header is
+// put in front; a null image otherwise. The size is read from the bitmap's own header first, so
+// a pack cannot make the reader allocate for a huge picture that would be refused anyway.
+QImage ReadBitmap(const ResourceModule& module, const char* name, int width, int height) {
+  auto dib = module.Find(kResourceTypeBitmap, name);
+  if (!dib) return {};
+  auto size = pe::ReadDibSize(*dib);
+  if (!size || size->width != width || size->height != height) return {};
+  auto bmp = pe::DibToBmpFile(*dib);
+  if (!bmp) return {};
+  QImage image;
+  if (!image.loadFromData(bmp->data(), static_cast<int>(bmp->size()), "BMP") ||
+      image.size() != QSize(width, height)) {
+    return {};
+  }
+  return image;
+}
+
+}  // namespace
+
+std::optional<ImagePackStrips> ReadImagePack(const ResourceModule& module) {
+  ImagePackStrips strips{ReadBitmap(module, "CARDIMAGE", kCardImageWidth, kCardImageHeight),
+                         ReadBitmap(module, "OTHERIMAGE", kOtherImageWidth, kOtherImageHeight)};
+  if (strips.cardImage.isNull() || strips.otherImage.isNull()) return std::nullopt;
+  return strips;
+}
+
+ImagePackStrips BuiltInImages() {
+  return {QImage(resources::kCardImage, "BMP"), QImage(resources::kOtherImage, "BMP")};
+}
+
+bool FillImageLists(const std::string& path, bool useOtherImage, ImageList& imageList1,
+                    ImageList& imageList2) {
+  std::optional<ImagePackStrips> strips;
+  if (useOtherImage) {
+    auto module = ResourceModule::FromFile(FindModuleFile(path, ProgramFolder()));
+    if (module) strips = ReadImagePack(*module);
+  } else {
+    strips = BuiltInImages();
+  }
+  if (!strips) return false;
+  // Filled as copies and put in place together, so that a failure never leaves one list new
+  // and the other old.
+  ImageList cards = imageList1;
+  ImageList others = imageList2;
+  if (!cards.Fill(strips->cardImage) || !others.Fill(strips->otherImage)) return false;
+  imageList1 = std::move(cards);
+  imageList2 = std::move(others);
+  return true;
+}
+
+bool LoadImagePack(const std::string& path, bool useOtherImage, QWidget* owner,
+                   ImageList& imageList1, ImageList& imageList2) {
+  if (FillImageLists(path, useOtherImage, imageList1, imageList2)) return true;
+  QMessageBox box(QMessageBox::Critical, QString(), QString::fromUtf8(kBrokenImageFileMessage),
+                  QMessageBox::Ok, owner);
+  box.exec();
+  return false;
+}
+
+}  // namespace vorpo
