@@ -1,0 +1,30 @@
+// A captioned group of radio buttons laid out in columns, one of which is selected by index.
+#pragma once
+
+#include <vector>
+
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QStringList>
+
+namespace vorpo {
+
+class RadioGroup : public QGroupBox {
+ public:
+  RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent);
+
+  // The selected item, -1 when none is.
+  int ItemIndex() const;
+  // An index outside the items changes nothing.
+  void SetItemIndex(int index);
+  QRadioButton* Item(int index) const { return items_.at(static_cast<std::size_t>(index)); }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  std::vector<QRadioButton*> items_;
+  int columns_;
+};
+
+}  // namespace vorpo
