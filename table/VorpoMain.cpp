@@ -1,0 +1,173 @@
+// The table window's life: the start-up sequence that builds the table from the settings, the
+// packs and the score table, and the close that writes back what belongs to the close.
+#include "VorpoMain.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+#include <utility>
+
+#include "builtin_resources.h"
+#include "image_pack.h"
+#include "program_paths.h"
+#include "score_sheet_text.h"
+#include "table_geometry.h"
+#include "table_style.h"
+
+using vorpo::WinColour;
+
+TForm1::TForm1(vorpo::SettingsStore store, vorpo::Random random, QWidget* parent)
+    : QMainWindow(parent),
+      ImageList1(vorpo::kCardWidth, vorpo::kCardHeight, 56),
+      ImageList2(vorpo::kCardWidth, 25, 4),
+      random_(random),
+      game_(*this, random_),
+      store_(std::move(store)),
+      soundPlayer_(*this),
+      finishFont_(vorpo::TableFont(vorpo::kTimesNewRoman, vorpo::PointsToPixels(28), true, true)) {
+  vorpo::InstallFontSubstitutions();
+  CreateControls();
+  FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate() {
+  vorpo::GameState& state = game_.state;
+  helpFile_ = vorpo::WithExtension(vorpo::ProgramPath(), ".hlp");
+  handCursor_ = QCursor(QPixmap(vorpo::resources::kHandCursor), vorpo::resources::kHandHotSpotX,
+                        vorpo::resources::kHandHotSpotY);
+  Label1->SetFace(vorpo::kTimesNewRoman);
+  Label3->SetFace(vorpo::kTimesNewRoman);
+  optionsPage_ = 0;
+  SetClientSize(vorpo::kClientWidth, centralWidget()->height());
+  KeepOnScreenHorizontally();
+  store_.Load(state, settings_);
+  ApplyWait();
+  mnuSound->setChecked(settings_.Sound);
+  soundPlayer_.LoadSoundPack(state.UseOtherSound, settings_.SoundFile);
+  game_.LoadScoreTable(settings_.ScoreTableFile, vorpo::ProgramFolder());
+  state.AwaitingColour = false;
+  openDialogFolder_ = QDir::currentPath();
+  LoadCardPictures();
+  CreateSeats();
+  for (vorpo::ImageControl* pile : {Image1, Image2, Image3})
+    pile->SetCanvasColour(WinColour(vorpo::kTableGreen));
+  Image1->Clear();
+  DrawPiles();
+  vorpo::ImageControl* humanHand = HandImages[0];
+  humanHand->setMouseTracking(true);
+  connect(humanHand, &vorpo::ImageControl::MouseDown, this,
+          [this](Qt::MouseButton, QPoint at) { HandMouseDown(at.x()); });
+  connect(humanHand, &vorpo::ImageControl::MouseMove, this,
+          [this](QPoint at) { HandMouseMove(at.x()); });
+  // Image4 takes its colour each time it is filled.
+  state.Direction = 0;
+  state.MatchState = vorpo::kNoMatch;
+  show();
+}
+
+// An unusable card-image pack leads into the file dialog until a usable one is chosen; a cancel
+// falls back on the built-in pictures for this run.
+void TForm1::LoadCardPictures() {
+  vorpo::GameState& state = game_.state;
+  while (!vorpo::LoadImagePack(settings_.ImageFile, state.UseOtherImage, this, ImageList1,
+                               ImageList2)) {
+    if (!OpenDialog1) {
+      OpenDialog1 =
+          new QFileDialog(this, QStringLiteral("イメージファイルの指定"), openDialogFolder_);
+      OpenDialog1->setNameFilters({QStringLiteral("Vorpo イメージファイル (*.vif)"),
+                                   QStringLiteral("すべてのファイル (*.*)")});
+      OpenDialog1->setDefaultSuffix(QStringLiteral("vif"));
+      OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+      OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    }
+    if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty()) {
+      state.UseOtherImage = false;
+      vorpo::LoadImagePack(std::string(), false, this, ImageList1, ImageList2);
+      return;
+    }
+    const QFileInfo chosen(OpenDialog1->selectedFiles().constFirst());
+    settings_.ImageFile = chosen.absoluteFilePath().toStdString();
+    QDir::setCurrent(chosen.absolutePath());
+    store_.SaveImageFile(settings_);
+  }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  FormClose();
+  QMainWindow::closeEvent(event);
+}
+
+void TForm1::FormClose() {
+  // A closed table makes no more moves, even while the program is still winding down.
+  Timer->stop();
+  settings_.Sound = mnuSound->isChecked();
+  store_.SaveOnClose(settings_);
+  soundPlayer_.ReleaseSoundPack();
+}
+
+void TForm1::SaveSettings() {
+  store_.SaveSettings(game_.state, settings_);
+}
+
+void TForm1::ApplyWait() {
+  Timer->setInterval(settings_.Wait);
+}
+
+void TForm1::SetClientSize(int width, int height) {
+  centralWidget()->setFixedSize(width, height);
+  setFixedSize(width, height + menuBar()->heightForWidth(width));
+}
+
+void TForm1::KeepOnScreenHorizontally() {
+  const int screenWidth = screen()->geometry().width();
+  const QRect outer = frameGeometry();
+  if (screenWidth >= outer.width() && screenWidth < outer.left() + outer.width())
+    move(screenWidth - outer.width(), pos().y());
+}
+
+// Measured against the whole screen, not the work area; a window taller than the screen stays
+// where it is.
+void TForm1::KeepOnScreenVertically() {
+  const int screenHeight = screen()->geometry().height();
+  const QRect outer = frameGeometry();
+  if (screenHeight >= outer.height() && screenHeight < outer.top() + outer.height())
+    move(pos().x(), screenHeight - outer.height());
+}
+
+void TForm1::ShowError(const std::string& text) {
+  QMessageBox box(QMessageBox::Critical, QString(), QString::fromStdString(text), QMessageBox::Ok,
+                  this);
+  box.exec();
+}
+
+// Until the standings have a window of their own, the end of a deal needs only the decision
+// whether the match is over and what ending it does to the table.
+bool TForm1::ShowScoreSheet() {
+  const bool over = vorpo::MatchIsOver(game_.state);
+  if (over) {
+    game_.RestoreStartCommand();
+    vorpo::EndMatchState(game_.state);
+  }
+  return over;
+}
+
+bool TForm1::IsChecked() const {
+  return mnuSound->isChecked();
+}
+
+void TForm1::SetChecked(bool checked) {
+  mnuSound->setChecked(checked);
+}
+
+void TForm1::SetEnabled(bool enabled) {
+  mnuSound->setEnabled(enabled);
+}

@@ -1,0 +1,169 @@
+// The table window: the green table with its indicator block, colour chooser and one row per
+// seat, the menu, and the human's mouse and keyboard. It owns the game and everything that
+// lives as long as the program, draws what the game asks for and forwards the human's input;
+// the rules are the game's.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include <QCursor>
+#include <QMainWindow>
+
+#include "game.h"
+#include "image_control.h"
+#include "image_lists.h"
+#include "random.h"
+#include "settings_store.h"
+#include "sound_pack.h"
+#include "table_label.h"
+#include "table_view.h"
+
+class QAction;
+class QFileDialog;
+class QFrame;
+class QMenu;
+class QMenuBar;
+class QTimer;
+
+class TForm1 : public QMainWindow, public vorpo::TableView, public vorpo::SoundMenu {
+  Q_OBJECT
+
+ public:
+  // Runs the start-up sequence with the settings of store and the dealer random, and ends
+  // with the window shown and no match running.
+  TForm1(vorpo::SettingsStore store, vorpo::Random random, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // What the dialogs read and change.
+  vorpo::Game& game() { return game_; }
+  vorpo::ProgramSettings& programSettings() { return settings_; }
+  const vorpo::SettingsStore& settingsStore() const { return store_; }
+  vorpo::SoundPlayer& soundPlayer() { return soundPlayer_; }
+  // The page of the options dialog to open next; 0 at start-up.
+  std::uint8_t& optionsPage() { return optionsPage_; }
+  // The program's path with ".hlp".
+  const std::string& helpFile() const { return helpFile_; }
+  // The pointing hand, for a label that opens a web address.
+  const QCursor& handCursor() const { return handCursor_; }
+  // Writes the rule and display settings to the settings file (OK of the welcome and the
+  // options dialog).
+  void SaveSettings();
+  // The turn timer takes the Wait setting as its interval.
+  void ApplyWait();
+
+  // The drawing requests of the game.
+  void LayoutSeats() override;
+  void DrawPiles() override;
+  void DrawTopCard() override;
+  void DrawTopCardOver() override;
+  void DrawHand(int seat, bool faceDown) override;
+  void RepaintHand(int seat) override;
+  void RepaintWindow() override;
+  void ApplyNameFont() override;
+  void WidenHand(int seat) override;
+  void WriteFinish(int seat) override;
+  void SetVisible(vorpo::Control control, bool visible) override;
+  void FillSwatch(int colourIndex) override;
+  void SetPenaltyCaption(const std::string& text) override;
+  void SetSymbolCaption(char symbol) override;
+  void SetSeatCaption(int seat, const std::string& text) override;
+  void ShowSeatLabel(int seat) override;
+  void SetSeatHighlight(int seat, bool current) override;
+  void SetStartCommand(bool start) override;
+  void SetTimerEnabled(bool enabled) override;
+  void PlayTurnSound(const char* name) override;
+  void ShowError(const std::string& text) override;
+  bool ShowScoreSheet() override;
+
+  // The Sound menu item, as the sound player sees it.
+  bool IsChecked() const override;
+  void SetChecked(bool checked) override;
+  void SetEnabled(bool enabled) override;
+
+  // The human's input.
+  void HandMouseDown(int x);
+  void HandMouseMove(int x);
+  void Button1MouseDown();
+  void Button1MouseUp();
+  void FormKeyPress(char key);
+  void TimerTimer();
+
+  // The menu.
+  void mnuStartClick();
+  void mnuOptionClick();
+  void mnuCounterClick();
+  void mnuExitClick();
+  void mnuSearchforHelpOnClick();
+  void mnuAboutClick();
+
+  // The controls, named as the window's design names them.
+  QMenuBar* MainMenu1 = nullptr;
+  QMenu* mnuGame = nullptr;
+  QAction* mnuStart = nullptr;
+  QAction* N1 = nullptr;
+  QAction* mnuOption = nullptr;
+  QAction* mnuSound = nullptr;
+  QAction* mnuCounter = nullptr;
+  QAction* N2 = nullptr;
+  QAction* mnuExit = nullptr;
+  QMenu* mnuHelp = nullptr;
+  QAction* mnuSearchforHelpOn = nullptr;
+  QAction* N3 = nullptr;
+  QAction* mnuAbout = nullptr;
+
+  QFrame* Bevel1 = nullptr;
+  vorpo::ImageControl* imgArrowUp = nullptr;
+  vorpo::ImageControl* imgArrowDown = nullptr;
+  vorpo::ImageControl* Image1 = nullptr;
+  vorpo::ImageControl* Image3 = nullptr;
+  vorpo::ImageControl* Image2 = nullptr;
+  vorpo::TableLabel* Label1 = nullptr;
+  vorpo::TableLabel* Label3 = nullptr;
+  vorpo::TableLabel* Label2 = nullptr;
+  vorpo::ImageControl* Image4 = nullptr;
+  vorpo::ImageControl* Button1 = nullptr;
+  vorpo::TableLabel* Label8 = nullptr;
+  vorpo::TableLabel* Label4 = nullptr;
+  vorpo::TableLabel* Label5 = nullptr;
+  vorpo::TableLabel* Label6 = nullptr;
+  vorpo::TableLabel* Label7 = nullptr;
+  QTimer* Timer = nullptr;
+  // The image-pack file dialog of start-up, made when it is first needed.
+  QFileDialog* OpenDialog1 = nullptr;
+
+  std::array<vorpo::TableLabel*, vorpo::kSeats> NameLabels{};
+  std::array<vorpo::ImageControl*, vorpo::kSeats> HandImages{};
+
+  vorpo::ImageList ImageList1;
+  vorpo::ImageList ImageList2;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateMenu();
+  void FormCreate();
+  void LoadCardPictures();
+  void CreateSeats();
+  void FormClose();
+
+  void SetClientSize(int width, int height);
+  void KeepOnScreenHorizontally();
+  void KeepOnScreenVertically();
+  QWidget* ControlWidget(vorpo::Control control) const;
+
+  vorpo::Random random_;
+  vorpo::Game game_;
+  vorpo::SettingsStore store_;
+  vorpo::ProgramSettings settings_;
+  vorpo::SoundPlayer soundPlayer_;
+  std::uint8_t optionsPage_ = 0;
+  std::string helpFile_;
+  QCursor handCursor_;
+  QString openDialogFolder_;
+  QFont finishFont_;
+};

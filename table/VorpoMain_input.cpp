@@ -1,0 +1,85 @@
+// The human's mouse and keyboard on the table, and the menu. A pixel becomes a card position
+// here; whether the card may be played, and what playing it does, is the game's business.
+#include <QAction>
+#include <QKeyEvent>
+
+#include "VorpoMain.h"
+#include "hand_drawing.h"
+#include "table_geometry.h"
+
+namespace {
+
+constexpr int kSmallPassReleased = 0;
+constexpr int kSmallPassPressed = 1;
+constexpr char kEscape = 27;
+constexpr char kSpace = 32;
+
+}  // namespace
+
+void TForm1::HandMouseDown(int x) {
+  game_.PlayHandPosition(vorpo::HandPositionAtX(x, game_.state.Hands[0].Count()));
+}
+
+// In an overlapping hand the card that a press would play is raised above its neighbours, also
+// while the computer seats move.
+void TForm1::HandMouseMove(int x) {
+  const vorpo::GameState& state = game_.state;
+  const vorpo::HandList& hand = state.Hands[0];
+  const int n = hand.Count();
+  if (n <= vorpo::kCardsSideBySide || state.Direction == 0 || state.AwaitingColour) return;
+  if (x > n * vorpo::OverlapStep(n) + 39) return;
+  DrawHand(0, false);
+  vorpo::RaiseCard(*HandImages[0], ImageList1, hand, vorpo::CardAtX(x, n));
+  HandImages[0]->Repaint();
+}
+
+void TForm1::Button1MouseDown() {
+  Button1->DrawCell(ImageList2, kSmallPassPressed, 0, 0);
+  Button1->Repaint();
+}
+
+void TForm1::Button1MouseUp() {
+  Button1->DrawCell(ImageList2, kSmallPassReleased, 0, 0);
+  Button1->Repaint();
+}
+
+void TForm1::FormKeyPress(char key) {
+  if (key == kEscape) {
+    if (!isMinimized()) showMinimized();
+  } else if (key == kSpace) {
+    game_.DefaultMove();
+  }
+}
+
+// Every key reaches the table first and goes on unchanged.
+void TForm1::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape)
+    FormKeyPress(kEscape);
+  else if (event->text() == QStringLiteral(" "))
+    FormKeyPress(kSpace);
+  QMainWindow::keyPressEvent(event);
+}
+
+void TForm1::TimerTimer() {
+  game_.TimerTimer();
+}
+
+void TForm1::mnuStartClick() {
+  game_.mnuStartClick();
+}
+
+// The options dialog opens from here once it exists.
+void TForm1::mnuOptionClick() {}
+
+// The score sheet opens from here once it exists.
+void TForm1::mnuCounterClick() {}
+
+void TForm1::mnuExitClick() {
+  close();
+}
+
+// The help window opens from here once it exists.
+void TForm1::mnuSearchforHelpOnClick() {}
+
+// The About box opens from here once it exists.
+void TForm1::mnuAboutClick() {}

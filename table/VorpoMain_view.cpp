@@ -1,0 +1,176 @@
+// What the game asks of the table: the layout of the seats, the piles, the hands, the
+// indicators and the name labels. Everything is drawn into the controls' own surfaces.
+#include <QAction>
+#include <QFrame>
+#include <QTimer>
+
+#include "VorpoMain.h"
+#include "hand_drawing.h"
+#include "table_geometry.h"
+#include "table_style.h"
+
+using vorpo::Control;
+using vorpo::WinColour;
+
+namespace {
+
+constexpr int kSmallPassReleased = 0;
+constexpr int kSmallArrowDown = 2;
+constexpr int kSmallArrowUp = 3;
+
+std::size_t Index(int seat) {
+  return static_cast<std::size_t>(seat);
+}
+
+}  // namespace
+
+void TForm1::LayoutSeats() {
+  const vorpo::GameState& state = game_.state;
+  const bool compact = state.NotShowCompCard;
+  for (int seat = 0; seat < vorpo::kSeats; ++seat) {
+    vorpo::ImageControl* hand = HandImages[Index(seat)];
+    if (seat > 0) hand->setVisible(!compact);
+    NameLabels[Index(seat)]->move(0, vorpo::NameLabelTop(seat, compact));
+    hand->move(vorpo::HandImageLeft(seat, compact), vorpo::HandImageTop(seat));
+  }
+  SetClientSize(vorpo::kClientWidth, vorpo::ClientHeight(state.Players, compact));
+  KeepOnScreenVertically();
+}
+
+void TForm1::DrawPiles() {
+  DrawTopCard();
+  Image2->Clear();
+  Image3->Clear();
+  Image2->DrawCell(ImageList1, vorpo::kCellBack, 0, 0);
+  Image3->DrawCell(ImageList1, vorpo::kCellSecondPile, 0, 0);
+  Button1->DrawCell(ImageList2, kSmallPassReleased, 0, 0);
+  ImageList2.SetBackground(WinColour(vorpo::kTableGreen));
+  imgArrowUp->DrawCell(ImageList2, kSmallArrowUp, 0, 0);
+  imgArrowDown->DrawCell(ImageList2, kSmallArrowDown, 0, 0);
+  Image2->Repaint();
+  Image3->Repaint();
+  Button1->Repaint();
+}
+
+void TForm1::DrawTopCard() {
+  Image1->Clear();
+  DrawTopCardOver();
+  Image1->Repaint();
+}
+
+void TForm1::DrawTopCardOver() {
+  Image1->DrawCell(ImageList1, vorpo::ImageCell(game_.state.TopCard), 0, 0);
+}
+
+void TForm1::DrawHand(int seat, bool faceDown) {
+  const vorpo::GameState& state = game_.state;
+  if (seat != 0 && state.NotShowCompCard) return;
+  vorpo::DrawHandCards(*HandImages[Index(seat)], ImageList1, state.Hands[Index(seat)],
+                       faceDown && !state.OpenMode);
+}
+
+void TForm1::RepaintHand(int seat) {
+  HandImages[Index(seat)]->Repaint();
+}
+
+void TForm1::RepaintWindow() {
+  repaint();
+}
+
+void TForm1::ApplyNameFont() {
+  const QString face = QString::fromStdString(game_.state.NameFont);
+  for (vorpo::TableLabel* label : NameLabels) label->SetFace(face);
+}
+
+void TForm1::WidenHand(int seat) {
+  vorpo::ImageControl* hand = HandImages[Index(seat)];
+  hand->resize(vorpo::kClientWidth, hand->height());
+}
+
+void TForm1::WriteFinish(int seat) {
+  HandImages[Index(seat)]->TextOut(15, 2, QStringLiteral("FINISH!!"), finishFont_,
+                                   WinColour(vorpo::kNavy));
+}
+
+QWidget* TForm1::ControlWidget(Control control) const {
+  switch (control) {
+    case Control::Bevel1:
+      return Bevel1;
+    case Control::imgArrowUp:
+      return imgArrowUp;
+    case Control::imgArrowDown:
+      return imgArrowDown;
+    case Control::Image1:
+      return Image1;
+    case Control::Image2:
+      return Image2;
+    case Control::Image3:
+      return Image3;
+    case Control::Image4:
+      return Image4;
+    case Control::Label1:
+      return Label1;
+    case Control::Label2:
+      return Label2;
+    case Control::Label3:
+      return Label3;
+    case Control::Button1:
+      return Button1;
+    case Control::ColourChooser:
+    case Control::Count:
+      break;
+  }
+  return nullptr;
+}
+
+void TForm1::SetVisible(Control control, bool visible) {
+  if (control == Control::ColourChooser) {
+    for (QWidget* part : {Label4, Label5, Label6, Label7, Label8}) part->setVisible(visible);
+    return;
+  }
+  if (QWidget* widget = ControlWidget(control)) widget->setVisible(visible);
+}
+
+void TForm1::FillSwatch(int colourIndex) {
+  Image4->SetCanvasColour(WinColour(vorpo::kCardColours[colourIndex & 3]));
+  Image4->FillRectangle(QRect(0, 0, 16, 16));
+}
+
+void TForm1::SetPenaltyCaption(const std::string& text) {
+  Label1->SetCaption(QString::fromStdString(text));
+}
+
+void TForm1::SetSymbolCaption(char symbol) {
+  Label3->SetCaption(QString(QChar::fromLatin1(symbol)));
+}
+
+void TForm1::SetSeatCaption(int seat, const std::string& text) {
+  NameLabels[Index(seat)]->SetCaption(QString::fromStdString(text));
+}
+
+void TForm1::ShowSeatLabel(int seat) {
+  NameLabels[Index(seat)]->show();
+}
+
+void TForm1::SetSeatHighlight(int seat, bool current) {
+  vorpo::TableLabel* label = NameLabels[Index(seat)];
+  label->SetFontColour(WinColour(current ? vorpo::kPureRed : vorpo::kBlack));
+  label->SetBold(current);
+}
+
+void TForm1::SetStartCommand(bool start) {
+  mnuStart->setText(start ? QStringLiteral("スタート(&S)") : QStringLiteral("中断(&B)"));
+  mnuStart->setShortcut(start ? Qt::Key_F2 : Qt::Key_F3);
+}
+
+// The computer seats keep their rhythm from seat to seat: a running timer is left alone.
+void TForm1::SetTimerEnabled(bool enabled) {
+  if (!enabled)
+    Timer->stop();
+  else if (!Timer->isActive())
+    Timer->start();
+}
+
+void TForm1::PlayTurnSound(const char* name) {
+  soundPlayer_.PlayTurnSound(name);
+}

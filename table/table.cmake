@@ -1,0 +1,16 @@
+# The table window TForm1 (VorpoMain.*) and its image controls, labels, geometry and style.
+target_sources(vorpo_table PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/VorpoMain.h
+  ${CMAKE_CURRENT_LIST_DIR}/VorpoMain.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_controls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_input.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hand_drawing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/image_control.h
+  ${CMAKE_CURRENT_LIST_DIR}/image_control.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table_geometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table_label.h
+  ${CMAKE_CURRENT_LIST_DIR}/table_label.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table_style.cpp
+)
+target_link_libraries(vorpo_table PUBLIC vorpo_settings vorpo_results PRIVATE vorpo_resources)

@@ -1,0 +1,91 @@
+#include "table_label.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace vorpo {
+
+TableLabel::TableLabel(QWidget* parent, QPoint at, const QFont& font, QColor textColour)
+    : QWidget(parent), font_(font), colour_(textColour), autoSize_(true) {
+  move(at);
+  Relayout();
+}
+
+TableLabel::TableLabel(QWidget* parent, const QRect& bounds, QColor background, int tag)
+    : QWidget(parent), background_(background), autoSize_(false), tag_(tag) {
+  setGeometry(bounds);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TableLabel::SetCaption(const QString& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  Relayout();
+}
+
+void TableLabel::SetFontColour(QColor colour) {
+  if (colour == colour_) return;
+  colour_ = colour;
+  update();
+}
+
+void TableLabel::SetBold(bool bold) {
+  if (font_.bold() == bold) return;
+  font_.setBold(bold);
+  Relayout();
+}
+
+void TableLabel::SetFace(const QString& face) {
+  if (font_.family() == face) return;
+  font_.setFamily(face);
+  layouts_.clear();
+  Relayout();
+}
+
+// An auto-sized label is exactly as large as its caption in its font.
+void TableLabel::Relayout() {
+  // A seat's captions are its name with a card count, in two styles: a few hundred at most.
+  constexpr qsizetype kLayoutsKept = 512;
+  const std::pair<QString, bool> key{caption_, font_.bold()};
+  auto found = layouts_.constFind(key);
+  if (found == layouts_.constEnd()) {
+    if (layouts_.size() >= kLayoutsKept) layouts_.clear();
+    Layout layout;
+    layout.text.setTextFormat(Qt::PlainText);
+    layout.text.setText(caption_);
+    layout.text.prepare(QTransform(), font_);
+    const QSizeF size = layout.text.size();
+    layout.size = QSize(static_cast<int>(std::ceil(size.width())),
+                        static_cast<int>(std::ceil(size.height())));
+    found = layouts_.insert(key, layout);
+  }
+  text_ = found->text;
+  if (autoSize_) resize(found->size);
+  update();
+}
+
+void TableLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (background_.isValid()) painter.fillRect(rect(), background_);
+  if (caption_.isEmpty()) return;
+  painter.setFont(font_);
+  painter.setPen(colour_);
+  painter.drawStaticText(0, 0, text_);
+}
+
+void TableLabel::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) clickPending_ = true;
+  event->accept();
+}
+
+void TableLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && clickPending_) {
+    clickPending_ = false;
+    if (rect().contains(event->position().toPoint())) emit Click();
+  }
+  event->accept();
+}
+
+}  // namespace vorpo

@@ -1,0 +1,64 @@
+// A label of the table: either auto-sized to its caption and font, or a fixed field filled with
+// its colour (the colour chooser). It reports a click of the primary button and carries a Tag,
+// as the colour fields carry their colour index. Name labels change caption and style at every
+// turn, and laying out Japanese text is slow, so each label keeps the layouts it has made.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QStaticText>
+#include <QWidget>
+
+#include <utility>
+
+namespace vorpo {
+
+class TableLabel : public QWidget {
+  Q_OBJECT
+
+ public:
+  // An auto-sized label with its top-left corner at at, its ground transparent.
+  TableLabel(QWidget* parent, QPoint at, const QFont& font, QColor textColour);
+  // A fixed field without caption, filled with background.
+  TableLabel(QWidget* parent, const QRect& bounds, QColor background, int tag);
+
+  int Tag() const { return tag_; }
+  const QString& Caption() const { return caption_; }
+  const QFont& Font() const { return font_; }
+  QColor FontColour() const { return colour_; }
+
+  void SetCaption(const QString& caption);
+  void SetFontColour(QColor colour);
+  void SetBold(bool bold);
+  void SetFace(const QString& face);
+
+ signals:
+  void Click();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void Relayout();
+
+  struct Layout {
+    QStaticText text;
+    QSize size;
+  };
+
+  QString caption_;
+  QFont font_;
+  QColor colour_;
+  QColor background_;
+  bool autoSize_;
+  int tag_ = 0;
+  bool clickPending_ = false;
+  QStaticText text_;
+  // By caption and boldness, in the current face.
+  QHash<std::pair<QString, bool>, Layout> layouts_;
+};
+
+}  // namespace vorpo

@@ -1,0 +1,12 @@
+// One QApplication for every table test. Listing the tests needs no display, so the list is
+// given before the application exists.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
+  QApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}

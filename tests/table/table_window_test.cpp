@@ -1,0 +1,285 @@
+// The window as the player sees it: its controls and menu, the layouts, the hands' pixels, the
+// raised card, the end-of-deal banner, the turn timer and what start-up and close do with the
+// settings file.
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontInfo>
+#include <QFrame>
+#include <QMenu>
+#include <QTimer>
+
+#include "table_fixture.h"
+
+namespace vorpo::testing {
+namespace {
+
+bool HasColour(const QImage& image, QColor colour) {
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, y) == colour) return true;
+  return false;
+}
+
+const QColor kNavyText(0, 0, 128);
+
+std::vector<Card> FirstCards(int n, int from) {
+  std::vector<Card> cards;
+  for (int c = from; static_cast<int>(cards.size()) < n; ++c) cards.push_back(static_cast<Card>(c));
+  return cards;
+}
+
+class TableWindow : public TableTest {};
+
+TEST_F(TableWindow, StartsAsDesignedWithEveryIndicatorHidden) {
+  Open();
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorpo"));
+  EXPECT_EQ(form->centralWidget()->width(), 400);
+  EXPECT_EQ(form->minimumSize(), form->maximumSize());
+  EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(form->testAttribute(Qt::WA_InputMethodEnabled));
+  EXPECT_EQ(form->centralWidget()->palette().color(QPalette::Window), QColor(0, 128, 0));
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           form->Bevel1, form->imgArrowUp, form->imgArrowDown, form->Image1, form->Image2,
+           form->Image3, form->Image4, form->Label1, form->Label2, form->Label3, form->Button1,
+           form->Label4, form->Label8})
+    EXPECT_FALSE(control->isVisible());
+  EXPECT_EQ(form->Image2->geometry(), QRect(102, 11, 40, 60));
+  EXPECT_EQ(form->Label7->geometry(), QRect(295, 55, 40, 30));
+  EXPECT_EQ(form->Label7->Tag(), 3);
+  for (int seat = 0; seat < kSeats; ++seat) {
+    EXPECT_FALSE(form->NameLabels[seat]->isVisible());
+    EXPECT_EQ(form->HandImages[seat]->geometry(), QRect(0, 112 + 90 * seat, 400, 60));
+  }
+  EXPECT_FALSE(State().DealRunning());
+  EXPECT_FALSE(State().MatchRunning());
+}
+
+TEST_F(TableWindow, TheMenuCarriesEveryItemWithItsShortcut) {
+  Open();
+  const auto items = form->mnuGame->actions();
+  ASSERT_EQ(items.size(), 7);
+  EXPECT_EQ(form->mnuGame->title(), QStringLiteral("ゲーム(&G)"));
+  EXPECT_TRUE(items[1]->isSeparator());
+  EXPECT_EQ(form->mnuOption->text(), QStringLiteral("オプション(&O)..."));
+  EXPECT_EQ(form->mnuOption->shortcut(), QKeySequence(Qt::Key_F7));
+  EXPECT_EQ(form->mnuCounter->shortcut(), QKeySequence(Qt::Key_F9));
+  EXPECT_EQ(items[6], form->mnuExit);
+  EXPECT_EQ(form->mnuExit->text(), QStringLiteral("終了(&X)"));
+  EXPECT_EQ(form->mnuHelp->title(), QStringLiteral("ヘルプ(&H)"));
+  EXPECT_EQ(form->mnuAbout->text(), QStringLiteral("バージョン情報(&A)..."));
+  EXPECT_TRUE(form->mnuSound->isChecked());
+  QTest::keyClick(form.get(), Qt::Key_F8);
+  EXPECT_FALSE(form->mnuSound->isChecked());
+  QTest::keyClick(form.get(), Qt::Key_F8);
+  EXPECT_TRUE(form->mnuSound->isChecked());
+}
+
+TEST_F(TableWindow, WindowsFacesFindTheirInstalledKind) {
+  Open();
+  EXPECT_TRUE(QFontInfo(form->NameLabels[0]->Font()).family().startsWith("IPA"));
+  EXPECT_TRUE(QFontInfo(form->Label2->Font()).family().contains("Mincho") ||
+              QFontInfo(form->Label2->Font()).family().contains(QStringLiteral("明朝")));
+  EXPECT_EQ(QFontInfo(form->Label1->Font()).family(), QStringLiteral("Liberation Serif"));
+  EXPECT_EQ(form->NameLabels[0]->Font().pixelSize(), 19);
+}
+
+struct LayoutCase {
+  int players;
+  bool compact;
+  int clientHeight;
+};
+
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+  *os << (c.compact ? "compact, " : "full, ") << c.players << " seats";
+}
+
+class Layouts : public TableTest, public ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(Layouts, ClientHeightAndRows) {
+  const LayoutCase c = GetParam();
+  Open("Players=" + std::to_string(c.players) + "\r\nNotShowCompCard=" + (c.compact ? "1" : "0") +
+       "\r\n");
+  QTest::keyClick(form.get(), Qt::Key_F2);
+  EXPECT_EQ(form->centralWidget()->height(), c.clientHeight);
+  EXPECT_EQ(form->centralWidget()->width(), 400);
+  EXPECT_EQ(form->HandImages[0]->pos(), QPoint(0, 112));
+  EXPECT_EQ(form->NameLabels[0]->pos(), QPoint(0, 93));
+  for (int seat = 1; seat < kSeats; ++seat) {
+    EXPECT_EQ(form->NameLabels[seat]->y(), c.compact ? 183 + 24 * (seat - 1) : 93 + 90 * seat);
+    EXPECT_EQ(form->HandImages[seat]->isVisible(), !c.compact);
+    EXPECT_EQ(form->HandImages[seat]->x(), c.compact ? 500 : 0);
+  }
+  EXPECT_TRUE(form->Bevel1->isVisible());
+  EXPECT_TRUE(form->Image1->isVisible());
+  EXPECT_TRUE(form->imgArrowDown->isVisible());
+  EXPECT_FALSE(form->imgArrowUp->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(TableWindow, Layouts,
+                         ::testing::Values(LayoutCase{2, false, 262}, LayoutCase{10, false, 982},
+                                           LayoutCase{2, true, 204}, LayoutCase{10, true, 396}),
+                         [](const ::testing::TestParamInfo<LayoutCase>& info) {
+                           return (info.param.compact ? "Compact" : "Full") +
+                                  std::to_string(info.param.players);
+                         });
+
+TEST_F(TableWindow, HandsAreDrawnSideBySideThenOverlappingWithTheFirstOnTop) {
+  Open("Players=2\r\n");
+  struct Case {
+    int cards, width;
+  };
+  for (Case c : {Case{0, 0}, Case{10, 400}, Case{11, 400}, Case{12, 392}, Case{19, 400}}) {
+    Lay(kGreen5, {FirstCards(c.cards, 0), {100, 101}});
+    EXPECT_EQ(form->HandImages[0]->width(), c.width) << c.cards;
+  }
+  // Eleven cards at step 36: the first card shows whole, the second from its right-hand part
+  // on, the last from where the tenth ends.
+  Lay(kGreen5, {FirstCards(11, 26), {100, 101}});
+  const QImage& hand = form->HandImages[0]->Surface();
+  const auto& state = State();
+  EXPECT_TRUE(Shows(hand, 0, Cell(form->ImageList1, ImageCell(state.Hands[0].At(0))), 0, 40));
+  EXPECT_TRUE(Shows(hand, 40, Cell(form->ImageList1, ImageCell(state.Hands[0].At(1))), 4, 32));
+  EXPECT_TRUE(Shows(hand, 364, Cell(form->ImageList1, ImageCell(state.Hands[0].At(10))), 4, 36));
+  // The computer's hand lies face down.
+  EXPECT_TRUE(Shows(form->HandImages[1]->Surface(), 0, Cell(form->ImageList1, kCellBack), 0, 40));
+}
+
+TEST_F(TableWindow, OpenModeShowsTheComputerHandsFaceUp) {
+  Open("Players=2\r\nOpenMode=1\r\n");
+  Lay(kGreen5, {{2, 4}, {100, 101}});
+  EXPECT_TRUE(
+      Shows(form->HandImages[1]->Surface(), 0, Cell(form->ImageList1, ImageCell(100)), 0, 40));
+}
+
+TEST_F(TableWindow, ThePointerRaisesTheCardAPressWouldPlay) {
+  Open("Players=2\r\n");
+  // Nineteen cards at step 20; the second card (a blue digit) lies under the first one.
+  Lay(kGreen5, {FirstCards(19, 26), {100, 101}}, 1);
+  const QImage second = Cell(form->ImageList1, ImageCell(State().Hands[0].At(1)));
+  vorpo::ImageControl* hand = form->HandImages[0];
+  EXPECT_FALSE(Shows(hand->Surface(), 20, second, 0, 40));
+  QTest::mouseMove(hand, QPoint(25, 30));  // during the computer's turn, too
+  EXPECT_TRUE(Shows(hand->Surface(), 20, second, 0, 40));
+  EXPECT_EQ(State().Hands[0].Count(), 19);
+  QTest::mouseMove(hand, QPoint(5, 30));
+  EXPECT_FALSE(Shows(hand->Surface(), 20, second, 0, 40));
+}
+
+TEST_F(TableWindow, TheWinnersHandIsMarkedFinish) {
+  Open("Players=2\r\nJRTurns=1\r\n");
+  Lay(kGreen5, {{kGreen6}, {2, 4}});
+  ClickHand(5);
+  EXPECT_FALSE(State().MatchRunning());  // one deal was the whole match
+  EXPECT_EQ(form->HandImages[0]->width(), 400);
+  EXPECT_TRUE(HasColour(form->HandImages[0]->Surface(), kNavyText));
+  EXPECT_EQ(form->mnuStart->text(), QStringLiteral("スタート(&S)"));
+  // Every hand lies open.
+  EXPECT_TRUE(
+      Shows(form->HandImages[1]->Surface(), 0, Cell(form->ImageList1, ImageCell(2)), 0, 40));
+}
+
+TEST_F(TableWindow, AComputerWinIsNotMarkedWhileItsHandIsHidden) {
+  Open("Players=2\r\nJRTurns=1\r\nNotShowCompCard=1\r\n");
+  Lay(kGreen5, {{2, 4}, {kGreen6}}, 1);
+  form->TimerTimer();
+  EXPECT_FALSE(State().MatchRunning());
+  for (vorpo::ImageControl* hand : form->HandImages)
+    EXPECT_FALSE(HasColour(hand->Surface(), kNavyText));
+}
+
+TEST_F(TableWindow, AComputerWinIsMarkedOnAFullTable) {
+  Open("Players=2\r\nJRTurns=1\r\n");
+  Lay(kGreen5, {{2, 4}, {kGreen6}}, 1);
+  form->TimerTimer();
+  EXPECT_TRUE(HasColour(form->HandImages[1]->Surface(), kNavyText));
+  EXPECT_FALSE(HasColour(form->HandImages[0]->Surface(), kNavyText));
+}
+
+TEST_F(TableWindow, ADrawTwoShowsThePenaltyAndHandsTheTurnOn) {
+  Open("Players=3\r\nDefDraw=1\r\n");
+  Lay(kRed5, {{24, kGreen6}, {2, 4}, {6, 8}});
+  ClickHand(5);
+  EXPECT_TRUE(form->Label1->isVisible());
+  EXPECT_EQ(form->Label1->Caption(), QStringLiteral("Draw: 2"));
+  EXPECT_EQ(form->NameLabels[0]->Caption(), QStringLiteral("プレイヤー (1)"));
+  EXPECT_EQ(form->NameLabels[1]->FontColour(), QColor(255, 0, 0));
+  EXPECT_TRUE(form->NameLabels[1]->Font().bold());
+  EXPECT_EQ(form->NameLabels[0]->FontColour(), QColor(0, 0, 0));
+  EXPECT_FALSE(form->NameLabels[0]->Font().bold());
+  EXPECT_TRUE(form->Timer->isActive());
+}
+
+TEST_F(TableWindow, TheTimerTicksBehindAModalDialog) {
+  Open("Players=2\r\nWait=1\r\n");
+  Lay(kGreen5, {{2, 4}, {kGreen6, kGreen7}}, 1);
+  form->SetTimerEnabled(true);
+  const auto movesBefore = form->game().counters.moves;
+  QDialog dialog(form.get());
+  QObject::connect(form->Timer, &QTimer::timeout, &dialog, &QDialog::accept, Qt::QueuedConnection);
+  dialog.exec();
+  EXPECT_GT(form->game().counters.moves, movesBefore);
+}
+
+TEST_F(TableWindow, CloseWritesTheSoundSwitch) {
+  Open();
+  form->mnuSound->trigger();
+  form->close();
+  QFile ini(QString::fromStdString(iniPath));
+  ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(ini.readAll().contains("Sound=0"));
+}
+
+// Closes every modal window that opens: the error box, then the file dialog. The first time
+// the file dialog opens a file is chosen; the second time it is cancelled.
+class ModalCloser : public QObject {
+ public:
+  explicit ModalCloser(QString choice) : choice_(std::move(choice)) {
+    connect(&timer_, &QTimer::timeout, this, [this] { Close(); });
+    timer_.start(5);
+  }
+  int dialogsSeen = 0;
+
+ private:
+  void Close() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+      if (dialogsSeen++ == 0) {
+        files->selectFile(choice_);
+        static_cast<QDialog*>(files)->accept();
+        return;
+      }
+      files->reject();
+      return;
+    }
+    modal->close();
+  }
+  QString choice_;
+  QTimer timer_;
+};
+
+TEST_F(TableWindow, AnUnusableImagePackLeadsToTheFileDialogUntilCancelled) {
+  const QString previousFolder = QDir::currentPath();
+  QFile bad(dir.filePath("bad.vif"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("not a pack");
+  bad.close();
+  ModalCloser closer(dir.filePath("bad.vif"));
+  Open("UseOtherImage=1\r\nImageFile=missing.vif\r\n");
+  EXPECT_EQ(closer.dialogsSeen, 2);
+  EXPECT_FALSE(State().UseOtherImage);
+  EXPECT_TRUE(form->ImageList1.IsFilled());
+  EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
+  QDir::setCurrent(previousFolder);
+  QFile ini(QString::fromStdString(iniPath));
+  ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+  const QByteArray written = ini.readAll();
+  EXPECT_TRUE(written.contains("ImageFile=" + dir.filePath("bad.vif").toUtf8()));
+  EXPECT_TRUE(written.contains("UseOtherImage=1"));  // switched off in memory only
+}
+
+}  // namespace
+}  // namespace vorpo::testing
