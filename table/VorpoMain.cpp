@@ -14,7 +14,9 @@
 
 #include <utility>
 
+#include "VorpoScore.h"
 #include "builtin_resources.h"
+#include "help_window.h"
 #include "image_pack.h"
 #include "program_paths.h"
 #include "score_sheet_text.h"
@@ -41,7 +43,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
   vorpo::GameState& state = game_.state;
-  helpFile_ = vorpo::WithExtension(vorpo::ProgramPath(), ".hlp");
+  helpFile_ = vorpo::HelpFilePath(vorpo::ProgramPath());
   handCursor_ = QCursor(QPixmap(vorpo::resources::kHandCursor), vorpo::resources::kHandHotSpotX,
                         vorpo::resources::kHandHotSpotY);
   Label1->SetFace(vorpo::kTimesNewRoman);
@@ -112,6 +114,7 @@ void TForm1::FormClose() {
   settings_.Sound = mnuSound->isChecked();
   store_.SaveOnClose(settings_);
   soundPlayer_.ReleaseSoundPack();
+  if (helpWindow_) helpWindow_->Close();
 }
 
 void TForm1::SaveSettings() {
@@ -119,7 +122,7 @@ void TForm1::SaveSettings() {
 }
 
 void TForm1::ApplyWait() {
-  Timer->setInterval(settings_.Wait);
+  SetTimerInterval(settings_.Wait);
 }
 
 void TForm1::SetClientSize(int width, int height) {
@@ -152,6 +155,8 @@ void TForm1::ShowError(const std::string& text) {
 // Until the standings have a window of their own, the end of a deal needs only the decision
 // whether the match is over and what ending it does to the table.
 bool TForm1::ShowScoreSheet() {
+  if (frmScore_ != nullptr) return frmScore_->ShowScoreSheet();
+  // A table without its sheet window (a table tested on its own) decides the match silently.
   const bool over = vorpo::MatchIsOver(game_.state);
   if (over) {
     game_.RestoreStartCommand();

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include <QCursor>
@@ -14,6 +15,7 @@
 #include "game.h"
 #include "image_control.h"
 #include "image_lists.h"
+#include "options_host.h"
 #include "random.h"
 #include "settings_store.h"
 #include "sound_pack.h"
@@ -27,7 +29,15 @@ class QMenu;
 class QMenuBar;
 class QTimer;
 
-class TForm1 : public QMainWindow, public vorpo::TableView, public vorpo::SoundMenu {
+class TfrmScore;
+namespace vorpo {
+class HelpWindow;
+}  // namespace vorpo
+
+class TForm1 : public QMainWindow,
+               public vorpo::TableView,
+               public vorpo::SoundMenu,
+               public vorpo::OptionsHost {
   Q_OBJECT
 
  public:
@@ -47,6 +57,9 @@ class TForm1 : public QMainWindow, public vorpo::TableView, public vorpo::SoundM
   const std::string& helpFile() const { return helpFile_; }
   // The pointing hand, for a label that opens a web address.
   const QCursor& handCursor() const { return handCursor_; }
+  // The score sheet window, made once after the table window and reused for every sheet.
+  void AttachScoreSheet(TfrmScore* sheet) { frmScore_ = sheet; }
+
   // Writes the rule and display settings to the settings file (OK of the welcome and the
   // options dialog).
   void SaveSettings();
@@ -76,6 +89,18 @@ class TForm1 : public QMainWindow, public vorpo::TableView, public vorpo::SoundM
   void PlayTurnSound(const char* name) override;
   void ShowError(const std::string& text) override;
   bool ShowScoreSheet() override;
+
+  // What the options and welcome dialogs need of the table.
+  vorpo::Game& CurrentGame() override { return game_; }
+  vorpo::ProgramSettings& Program() override { return settings_; }
+  const vorpo::SettingsStore& Store() const override { return store_; }
+  vorpo::TableView& View() override { return *this; }
+  std::uint8_t& OptionsPage() override { return optionsPage_; }
+  std::string ProgramFolder() const override;
+  void SetTimerInterval(int milliseconds) override;
+  bool LoadImagePack(const std::string& path, bool useOtherImage, QWidget* owner) override;
+  void ReloadSoundPack() override;
+  void ShowHelpTopic(const QString& anchor) override;
 
   // The Sound menu item, as the sound player sees it.
   bool IsChecked() const override;
@@ -165,5 +190,7 @@ class TForm1 : public QMainWindow, public vorpo::TableView, public vorpo::SoundM
   std::string helpFile_;
   QCursor handCursor_;
   QString openDialogFolder_;
+  TfrmScore* frmScore_ = nullptr;
+  std::unique_ptr<vorpo::HelpWindow> helpWindow_;
   QFont finishFont_;
 };

@@ -3,8 +3,14 @@
 #include <QAction>
 #include <QKeyEvent>
 
+#include <memory>
+
+#include "AboutBox.h"
+#include "VConfig.h"
 #include "VorpoMain.h"
+#include "VorpoScore.h"
 #include "hand_drawing.h"
+#include "help_window.h"
 #include "table_geometry.h"
 
 namespace {
@@ -69,17 +75,28 @@ void TForm1::mnuStartClick() {
 }
 
 // The options dialog opens from here once it exists.
-void TForm1::mnuOptionClick() {}
+void TForm1::mnuOptionClick() {
+  vorpo::ShowOptionsDialog(*this, this);
+}
 
-// The score sheet opens from here once it exists.
-void TForm1::mnuCounterClick() {}
+void TForm1::mnuCounterClick() {
+  if (frmScore_ != nullptr) frmScore_->ShowStandings();
+}
 
 void TForm1::mnuExitClick() {
   close();
 }
 
-// The help window opens from here once it exists.
-void TForm1::mnuSearchforHelpOnClick() {}
+void TForm1::mnuSearchforHelpOnClick() {
+  if (!helpWindow_) helpWindow_ = std::make_unique<vorpo::HelpWindow>();
+  helpWindow_->ShowContents(QString::fromStdString(helpFile_));
+}
 
-// The About box opens from here once it exists.
-void TForm1::mnuAboutClick() {}
+void TForm1::ShowHelpTopic(const QString& anchor) {
+  if (!helpWindow_) helpWindow_ = std::make_unique<vorpo::HelpWindow>();
+  helpWindow_->ShowTopic(QString::fromStdString(helpFile_), anchor);
+}
+
+void TForm1::mnuAboutClick() {
+  vorpo::ShowAboutBox(this, QStringLiteral("Vorpo"), QStringLiteral("0.03"));
+}

@@ -3,6 +3,7 @@ target_sources(vorpo_table PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain.h
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_controls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_host.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hand_drawing.cpp
@@ -13,4 +14,5 @@ target_sources(vorpo_table PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/table_label.cpp
   ${CMAKE_CURRENT_LIST_DIR}/table_style.cpp
 )
-target_link_libraries(vorpo_table PUBLIC vorpo_settings vorpo_results PRIVATE vorpo_resources)
+target_link_libraries(vorpo_table PUBLIC vorpo_settings vorpo_results vorpo_dialogs vorpo_score_window
+  PRIVATE vorpo_resources)

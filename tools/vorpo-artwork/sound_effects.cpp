@@ -191,6 +191,7 @@ void PutTag(std::vector<std::uint8_t>& out, const char* tag) {
 std::vector<std::uint8_t> Wave(const Format& format, const std::vector<std::uint8_t>& pcm) {
   std::uint32_t padded = static_cast<std::uint32_t>(pcm.size() + pcm.size() % 2);
   std::vector<std::uint8_t> out;
+  out.reserve(44 + padded);
   PutTag(out, "RIFF");
   PutU32(out, 4 + 8 + 16 + 8 + padded);
   PutTag(out, "WAVE");
