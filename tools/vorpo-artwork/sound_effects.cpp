@@ -184,14 +184,13 @@ void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
 }
 
 void PutTag(std::vector<std::uint8_t>& out, const char* tag) {
-  out.insert(out.end(), tag, tag + 4);
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
 // A RIFF WAVE file of 8-bit PCM; an odd-sized data chunk gets the pad byte RIFF asks for.
 std::vector<std::uint8_t> Wave(const Format& format, const std::vector<std::uint8_t>& pcm) {
   std::uint32_t padded = static_cast<std::uint32_t>(pcm.size() + pcm.size() % 2);
   std::vector<std::uint8_t> out;
-  out.reserve(44 + padded);
   PutTag(out, "RIFF");
   PutU32(out, 4 + 8 + 16 + 8 + padded);
   PutTag(out, "WAVE");
