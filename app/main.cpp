@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
               vorpo::Random(seed, /*reseedFromClock=*/true));
   // 終了 in the welcome dialog ends the program at once, without writing any setting.
   if (!vorpo::ShowWelcomeDialog(form, &form)) return 0;
+  form.activateWindow();
   form.mnuStartClick();
   TfrmScore frmScore(form.game(), form.programSettings(), &form);
   form.AttachScoreSheet(&frmScore);

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# A whole session as a player has it, in a real X server: install the program, start it with no
+# settings file, accept the welcome dialog, play a deal with the space bar until the score sheet
+# shows, close the sheet, quit with 終了(&X), and check the settings file the program wrote.
+# Usage: play_installed.sh BUILD_DIR SCREENSHOT_DIR
+set -euo pipefail
+build=$1
+shots=${2:-}
+work=$(mktemp -d)
+display=:$((100 + RANDOM % 800))
+cleanup() {
+  [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
+  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+shot() { [ -z "$shots" ] || import -display "$display" -window root "$shots/$1.png"; }
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display HOME=$work/home XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy
+mkdir -p "$HOME"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$work/prefix/bin/vorpo" >"$work/vorpo.log" 2>&1 &
+app=$!
+
+wait_window() {  # name, seconds
+  for _ in $(seq $(($2 * 10))); do
+    xdotool search --name "$1" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+wait_window "^Vorpo$" 20 || fail "the table window did not appear"
+sleep 1
+shot welcome
+xdotool key Return
+sleep 1
+table=$(xdotool search --name "^Vorpo$" | head -1)
+xdotool windowfocus "$table" 2>/dev/null || true
+shot table
+
+# The space bar plays the human's whole turn; the computer seats move on the timer.
+for _ in $(seq 900); do
+  xdotool search --name "成績表" >/dev/null 2>&1 && break
+  xdotool key space
+  sleep 0.2
+done
+wait_window "成績表" 5 || fail "no score sheet after a deal"
+shot score_sheet
+xdotool key Return
+sleep 1
+xdotool search --name "成績表" >/dev/null 2>&1 &&
+  [ -n "$(xdotool search --onlyvisible --name "成績表" 2>/dev/null)" ] && fail "the score sheet stayed open"
+
+xdotool windowfocus "$table" 2>/dev/null || true
+xdotool key alt+g
+sleep 0.5
+xdotool key x
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "the program did not end after 終了(&X)"
+app=
+
+ini=$work/prefix/bin/vorpo.ini
+[ -f "$ini" ] || fail "no settings file at $ini"
+text=$(iconv -f CP932 -t UTF-8 "$ini")
+for line in "[Game]" "Name0=プレイヤー" "Players=5" "Wait=500" "Sound=1" "SoundFile=" "ScoreTableFile="; do
+  grep -qxF "$line" <<<"$(tr -d '\r' <<<"$text")" || fail "settings file lacks '$line'"
+done
+echo "PASS: installed program played a deal and wrote its settings"
