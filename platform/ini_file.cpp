@@ -1,5 +1,7 @@
 #include "ini_file.h"
+
 #include "cp932_text.h"
+#include "whole_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -55,18 +57,6 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
   if (key.empty()) return std::nullopt;
   const auto afterBlanks = line.find_first_not_of(kBlanks, equals + 1);
   return KeyLine{key, afterBlanks == std::string_view::npos ? line.size() : afterBlanks};
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
 }
 
 }  // namespace
@@ -219,36 +209,11 @@ std::string IniFile::Bytes() const {
 }
 
 bool IniFile::WriteTo(const std::string& path) const {
-  namespace fs = std::filesystem;
+  // The settings folder of an installed program may not exist before its first write.
   std::error_code error;
-  fs::path target(path);
-  // Replacing a symbolic link would cut it off from the file it points to: write the file.
-  if (fs::is_symlink(target, error)) {
-    auto resolved = fs::canonical(target, error);
-    if (!error) target = std::move(resolved);
-  }
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  fs::create_directories(folder, error);
-
-  std::string temporary;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temporary = (folder / (target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                           std::to_string(attempt) + ".tmp"))
-                    .string();
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-
-  struct stat old {};
-  bool ok = WriteAll(fd, Bytes());
-  if (ok && ::stat(target.c_str(), &old) == 0) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(temporary.c_str());
-  return ok;
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  if (!folder.empty()) std::filesystem::create_directories(folder, error);
+  return ReplaceFileWhole(path, Bytes()) == 0;
 }
 
 }  // namespace vorpo

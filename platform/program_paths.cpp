@@ -13,7 +13,13 @@ namespace fs = std::filesystem;
 std::string ProgramPath() {
   std::error_code error;
   const auto path = fs::read_symlink("/proc/self/exe", error);
-  return error ? std::string() : path.string();
+  if (error) return std::string();
+  // A program replaced on disk while it runs (an update, a rebuild) is named with this mark;
+  // its settings and help still belong to the path it was started from.
+  std::string text = path.string();
+  constexpr std::string_view kReplaced = " (deleted)";
+  if (text.ends_with(kReplaced)) text.resize(text.size() - kReplaced.size());
+  return text;
 }
 
 std::string ProgramFolder() {

@@ -1,9 +1,6 @@
 #include "results_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -11,6 +8,7 @@
 
 #include "cp932_text.h"
 #include "results_format.h"
+#include "whole_file.h"
 
 namespace vorpo {
 
@@ -24,54 +22,6 @@ std::string FolderOf(const fs::path& file) {
 
 std::string SystemText(int error) {
   return std::strerror(error);
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-// The bytes go to a new file beside the target, which is flushed and renamed over it only when
-// complete: a full disk or a failing device leaves either the old file or none, never a part.
-std::optional<std::string> ReplaceWhole(const std::string& fileName, std::string_view bytes) {
-  std::error_code ignored;
-  fs::path target(fileName);
-  // Renaming over a symbolic link would cut it off from the file it points to.
-  if (fs::is_symlink(target, ignored)) {
-    auto resolved = fs::canonical(target, ignored);
-    if (!ignored) target = std::move(resolved);
-  }
-  // A new file gets the mode any new file gets (the user's umask applies); a replaced one keeps
-  // its own.
-  const fs::path folder = FolderOf(target);
-  std::string temporary;
-  int fd = -1;
-  for (int attempt = 0; fd < 0; ++attempt) {
-    temporary = (folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) +
-                           "." + std::to_string(attempt) + ".tmp"))
-                    .string();
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && (errno != EEXIST || attempt == 99)) return SystemText(errno);
-  }
-  struct stat old {};
-  const bool replacing = ::stat(target.c_str(), &old) == 0;
-
-  int error = 0;
-  if (!WriteAll(fd, bytes) || (replacing && ::fchmod(fd, old.st_mode & 07777) != 0) ||
-      ::fsync(fd) != 0)
-    error = errno;
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
-  if (error == 0) return std::nullopt;
-  ::unlink(temporary.c_str());
-  return SystemText(error);
 }
 
 }  // namespace
@@ -92,7 +42,10 @@ std::optional<std::string> WriteResultsFile(std::string_view sheetText, const st
   if (!name || !body) return SystemText(EILSEQ);
   if (!CheckDiskSpace(fileName, ResultsFileSize(name->size(), body->size())))
     return std::string(kDiskSpaceMessage);
-  return ReplaceWhole(fileName, ResultsFileBytes(*name, *body));
+  // The bytes are written completely or not at all: an earlier file of that name stays whole.
+  if (const int error = ReplaceFileWhole(fileName, ResultsFileBytes(*name, *body)); error != 0)
+    return SystemText(error);
+  return std::nullopt;
 }
 
 }  // namespace vorpo

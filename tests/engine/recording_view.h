@@ -57,6 +57,33 @@ class RecordingView : public TableView {
   std::function<bool()> onScoreSheet;
 };
 
+// Lays out a deal by hand: hands as given, the top card, every other card in the stock, the
+// turn at curSeat with no penalty, no draw and no colour awaited.
+inline void LayDeal(GameState& s, Card top, const std::vector<std::vector<Card>>& hands,
+                    int curSeat) {
+  s.Owner.fill(kOwnerStock);
+  for (auto& hand : s.Hands) hand.Clear();
+  s.Owner[top] = kOwnerDiscard;
+  s.TopCard = top;
+  int inHands = 0;
+  for (std::size_t seat = 0; seat < hands.size(); ++seat)
+    for (Card c : hands[seat]) {
+      s.Owner[c] = static_cast<std::uint8_t>(seat);
+      s.Hands[seat].Append(c);
+      ++inHands;
+    }
+  for (auto& hand : s.Hands) hand.Sort();
+  s.StockCount = static_cast<std::uint8_t>(kDeckSize - 1 - inHands);
+  s.CurSeat = s.PrevSeat = static_cast<std::int8_t>(curSeat);
+  s.Direction = 1;
+  s.MatchState = 0;
+  s.PenaltyPending = false;
+  s.PenaltyCount = 0;
+  s.AwaitingColour = false;
+  s.HasDrawn = false;
+  if (IsColoured(top)) s.SymbolInForce = static_cast<std::int8_t>(KindOf(top));
+}
+
 // A game with default settings, ready for a scenario to be laid out by hand.
 struct TestTable {
   RecordingView view;
@@ -75,32 +102,10 @@ struct TestTable {
       s.SeatNames[i] = s.ConfiguredNames[i] = "Seat" + std::to_string(i);
   }
 
-  // Lays out a deal by hand: hands as given, the top card, every other card in the stock.
-  void Lay(Card top, std::vector<std::vector<Card>> hands, int curSeat = 0) {
-    s.Owner.fill(kOwnerStock);
-    for (auto& hand : s.Hands) hand.Clear();
-    s.Owner[top] = kOwnerDiscard;
-    s.TopCard = top;
-    int inHands = 0;
-    for (std::size_t seat = 0; seat < hands.size(); ++seat)
-      for (Card c : hands[seat]) {
-        s.Owner[c] = static_cast<std::uint8_t>(seat);
-        s.Hands[seat].Append(c);
-        ++inHands;
-      }
-    for (auto& hand : s.Hands) hand.Sort();
-    s.StockCount = static_cast<std::uint8_t>(kDeckSize - 1 - inHands);
-    s.CurSeat = static_cast<std::int8_t>(curSeat);
-    s.PrevSeat = s.CurSeat;
-    s.Direction = 1;
-    s.MatchState = 0;
-    s.PenaltyPending = false;
-    s.PenaltyCount = 0;
+  void Lay(Card top, const std::vector<std::vector<Card>>& hands, int curSeat = 0) {
+    LayDeal(s, top, hands, curSeat);
     s.SymbolShown = false;
-    s.AwaitingColour = false;
-    s.HasDrawn = false;
     s.Visible = {};
-    if (IsColoured(top)) s.SymbolInForce = static_cast<std::int8_t>(KindOf(top));
   }
 
   // Leaves only n cards in the stock by moving the rest into the hand of a seat that does

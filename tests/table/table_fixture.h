@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "VorpoMain.h"
+#include "recording_view.h"
 #include "settings_store.h"
 
 namespace vorpo::testing {
@@ -42,26 +43,7 @@ class TableTest : public ::testing::Test {
   void Lay(Card top, const std::vector<std::vector<Card>>& hands, int curSeat = 0) {
     if (!State().MatchRunning()) QTest::keyClick(form.get(), Qt::Key_F2);
     GameState& s = State();
-    s.Owner.fill(kOwnerStock);
-    for (auto& hand : s.Hands) hand.Clear();
-    s.Owner[top] = kOwnerDiscard;
-    s.TopCard = top;
-    int inHands = 0;
-    for (std::size_t seat = 0; seat < hands.size(); ++seat)
-      for (Card c : hands[seat]) {
-        s.Owner[c] = static_cast<std::uint8_t>(seat);
-        s.Hands[seat].Append(c);
-        ++inHands;
-      }
-    for (auto& hand : s.Hands) hand.Sort();
-    s.StockCount = static_cast<std::uint8_t>(kDeckSize - 1 - inHands);
-    s.CurSeat = s.PrevSeat = static_cast<std::int8_t>(curSeat);
-    s.Direction = 1;
-    s.PenaltyPending = false;
-    s.PenaltyCount = 0;
-    s.AwaitingColour = false;
-    s.HasDrawn = false;
-    if (IsColoured(top)) s.SymbolInForce = static_cast<std::int8_t>(KindOf(top));
+    LayDeal(s, top, hands, curSeat);
     form->game().Show(Control::Button1, false);
     form->game().Show(Control::Image2, true);
     form->game().ShowColourChooser(false);
