@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -18,7 +20,11 @@ struct Outcome {
 };
 
 Outcome RunSim(const std::string& args) {
-  const auto errPath = std::filesystem::path(::testing::TempDir()) / "vorpo_sim_stderr.txt";
+  // ctest runs these tests side by side: each run needs a file of its own.
+  static int runs = 0;
+  const auto errPath =
+      std::filesystem::path(::testing::TempDir()) /
+      ("vorpo_sim_stderr_" + std::to_string(::getpid()) + "_" + std::to_string(++runs) + ".txt");
   const std::string command = std::string(VORPO_SIM_BINARY) + " " + args + " 2>" + errPath.string();
   Outcome outcome;
   FILE* pipe = popen(command.c_str(), "r");
@@ -31,6 +37,7 @@ Outcome RunSim(const std::string& args) {
   std::ostringstream err;
   err << std::ifstream(errPath).rdbuf();
   outcome.err = err.str();
+  std::filesystem::remove(errPath);
   return outcome;
 }
 
