@@ -13,9 +13,11 @@
 #include "program_paths.h"
 #include "random.h"
 #include "settings_store.h"
+#include "toolkit_translations.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  vorpo::LoadToolkitTranslations();
   QApplication::setApplicationName(QStringLiteral("Vorpo"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.vorpo.Vorpo"));
   QApplication::setWindowIcon(QIcon(vorpo::resources::kIcon256));

@@ -2,20 +2,26 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextEdit>
 
 #include <algorithm>
 #include <ctime>
+#include <limits>
 
+#include "message_box.h"
 #include "place_near_owner.h"
 #include "results_file.h"
 #include "results_format.h"
 #include "results_save_dialog.h"
 #include "score_sheet_text.h"
+#include "window_hints.h"
 
 namespace {
 
@@ -27,6 +33,8 @@ constexpr int kButtonHeight = 25;
 constexpr int kButtonTop = 8;
 // Every line of the sheet takes 13 pixels.
 constexpr int kLineHeight = 13;
+// Room beside a line's own width, for the text area's cursor column.
+constexpr int kLineSlack = 2;
 
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -64,6 +72,8 @@ TfrmScore::TfrmScore(vorpo::Game& game, const vorpo::ProgramSettings& settings, 
       game_(game),
       settings_(settings),
       owner_(owner) {
+  // Minimising only: no system menu and so no close box, but a border that resizes.
+  vorpo::SetWindowFrame(this, {.resizable = true, .windowMenu = false, .minimizable = true});
   QFont windowFont(QStringLiteral("MS UI Gothic"));
   windowFont.setPixelSize(12);
   setFont(windowFont);
@@ -77,7 +87,8 @@ TfrmScore::TfrmScore(vorpo::Game& game, const vorpo::ProgramSettings& settings, 
   Memo1->setReadOnly(true);
   Memo1->setFrameShape(QFrame::NoFrame);
   Memo1->setLineWrapMode(QTextEdit::NoWrap);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // A sheet as wide as the screen scrolls its text sideways; one that fits shows no bar.
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->document()->setDocumentMargin(0);
   QTextOption centred(Qt::AlignHCenter);
@@ -185,19 +196,45 @@ void TfrmScore::SizeWidth() {
   Label1->clear();
 }
 
+// The sheet keeps the width its names give it, grows to its longest line (a WINNER line of many
+// tied seats can be longer), and is never wider than the screen: beyond that its text scrolls.
 void TfrmScore::ShowText(const std::string& text) {
   Memo1->setPlainText(FromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  const QFontMetrics metrics(Memo1->font());
+  longestLine_ = 0;
+  for (QTextBlock line = Memo1->document()->begin(); line.isValid(); line = line.next())
+    longestLine_ = std::max(longestLine_, metrics.horizontalAdvance(line.text()) + kLineSlack);
+  wantedWidth_ = std::max(width(), longestLine_);
+  FitOnScreen();
+}
+
+void TfrmScore::FitOnScreen() {
+  const int fitting = std::min(wantedWidth_, ScreenWidthForClient());
   const int lines = Memo1->document()->blockCount();
-  resize(width(), (lines + 1) * kLineHeight + kPanelHeight);
+  const int scrollBar =
+      longestLine_ > fitting ? Memo1->horizontalScrollBar()->sizeHint().height() : 0;
+  resize(fitting, (lines + 1) * kLineHeight + kPanelHeight + scrollBar);
+  Panel1Resize();
+}
+
+void TfrmScore::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (width() <= ScreenWidthForClient()) return;
+  FitOnScreen();
+  vorpo::PlaceNearOwner(owner_, this);
+}
+
+int TfrmScore::ScreenWidthForClient() const {
+  const QWidget* window = owner_ ? owner_->window() : this;
+  const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return std::numeric_limits<int>::max();
+  const int frame = std::max(0, frameGeometry().width() - width());
+  return std::max(1, screen->availableGeometry().width() - frame);
 }
 
 void TfrmScore::FormClose() {
   if (!matchOver_ || !game_.state.Ranking) return;
-  QMessageBox question(QMessageBox::Question, QStringLiteral("質問"),
-                       QStringLiteral("結果を書き出しますか？"), QMessageBox::Yes | QMessageBox::No,
-                       this);
-  question.setDefaultButton(QMessageBox::Yes);
-  if (question.exec() != QMessageBox::Yes) return;
+  if (!vorpo::AskQuestion(this, QStringLiteral("結果を書き出しますか？"))) return;
   if (SaveDialog1->exec() != QDialog::Accepted) return;
   const auto failure = vorpo::WriteResultsFile(Memo1Text().toStdString(), SaveDialog1->ChosenFile(),
                                                vorpo::ResultsDateTime(std::time(nullptr)));
@@ -205,6 +242,5 @@ void TfrmScore::FormClose() {
 }
 
 void TfrmScore::ShowError(const std::string& text) {
-  QMessageBox box(QMessageBox::Critical, QString(), FromUtf8(text), QMessageBox::Ok, this);
-  box.exec();
+  vorpo::ShowErrorMessage(this, FromUtf8(text));
 }

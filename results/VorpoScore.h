@@ -49,6 +49,8 @@ class TfrmScore : public QDialog {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // The frame is known only once the window is shown: the sheet is fitted to the screen again.
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -59,10 +61,17 @@ class TfrmScore : public QDialog {
 
   void SizeWidth();
   void ShowText(const std::string& text);
+  // Sizes the sheet to its wanted width where the screen holds it, to the screen's width with a
+  // scroll bar where it does not.
+  void FitOnScreen();
+  // The widest client area the screen holds, frame excluded.
+  int ScreenWidthForClient() const;
   void ShowError(const std::string& text);
 
   vorpo::Game& game_;
   const vorpo::ProgramSettings& settings_;
   QWidget* owner_;
   bool matchOver_ = false;
+  int wantedWidth_ = 0;
+  int longestLine_ = 0;
 };

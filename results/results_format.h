@@ -9,9 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "vorpo_version.h"
+
 namespace vorpo {
 
-inline constexpr std::string_view kResultsVersion = "0.03";
+// The version line names the program that wrote the file.
+inline constexpr std::string_view kResultsVersion = kVersion;
 
 // The name a results file carries for its text: the file name without its folder, its
 // extension replaced by ".txt" (or ".txt" appended when it has none).

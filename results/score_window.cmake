@@ -1,21 +1,16 @@
 # The results file (plain C++, so that tools read it without a window) and, with the GUI, the
-# score sheet window and the placing of dialogs beside the table window.
+# score sheet window.
 target_sources(vorpo_results PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/results_format.cpp
   ${CMAKE_CURRENT_LIST_DIR}/results_file.cpp
 )
 
 if(VORPO_GUI)
-  # The options dialog and the About box are placed the same way as the sheet.
-  add_library(vorpo_dialog_placement STATIC ${CMAKE_CURRENT_LIST_DIR}/place_near_owner.cpp)
-  target_include_directories(vorpo_dialog_placement PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-  target_link_libraries(vorpo_dialog_placement PUBLIC Qt6::Widgets)
-
   add_library(vorpo_score_window STATIC
     ${CMAKE_CURRENT_LIST_DIR}/VorpoScore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/results_save_dialog.cpp
   )
   target_include_directories(vorpo_score_window PUBLIC ${CMAKE_CURRENT_LIST_DIR})
   target_link_libraries(vorpo_score_window
-    PUBLIC vorpo_results vorpo_settings vorpo_dialog_placement Qt6::Widgets)
+    PUBLIC vorpo_results vorpo_settings vorpo_ui Qt6::Widgets)
 endif()

@@ -6,9 +6,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libsdl2-dev
+  qt6-base-dev libsdl2-dev libxcb1-dev qt6-translations-l10n
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 icoutils
   appstream desktop-file-utils

@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFont>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPixmap>
 
-#include <algorithm>
-
 #include "builtin_resources.h"
+#include "fonts.h"
 #include "help_window.h"
 #include "place_near_owner.h"
 #include "program_paths.h"
@@ -20,6 +20,7 @@ namespace {
 // 0x00BBGGRR 0xFF0000 and 0x800000.
 const QColor kAddressBlue(0x00, 0x00, 0xFF);
 const QColor kAddressNavy(0x00, 0x00, 0x80);
+const QRect kAddressPlace(75, 63, 253, 12);
 
 QLabel* MakeNameLabel(QWidget* parent, const QString& text, int left, int top) {
   QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -54,7 +55,7 @@ void ShowAboutBox(QWidget* owner, const QString& title, const QString& version) 
 
 TfrmAbout::TfrmAbout(QWidget* owner, const QUrl& address) : QDialog(owner), address_(address) {
   setWindowTitle(QStringLiteral("バージョン情報"));
-  setFont(QFont(QStringLiteral("MS UI Gothic"), 9));
+  setFont(DialogFont());
   setFixedSize(402, 87);
   setMouseTracking(true);
 
@@ -72,10 +73,16 @@ TfrmAbout::TfrmAbout(QWidget* owner, const QUrl& address) : QDialog(owner), addr
   lblVersion = MakeNameLabel(this, QString(), 125, 27);
   lblCopyright = MakeNameLabel(this, QString::fromUtf8(kCopyright), 75, 43);
 
-  Label2 = new QLabel(QStringLiteral("URL: ") + address_.toString(), this);
-  // A long address may run on to the box's right edge rather than be cut at the designed width.
-  Label2->setGeometry(75, 63, std::max(253, std::min(Label2->sizeHint().width(), width() - 75)),
-                      12);
+  // The address is the help page's, so it is as long as the program's folder: where it does not
+  // fit the label, its middle gives way, and the whole address is the label's tool tip.
+  Label2 = new QLabel(this);
+  Label2->setGeometry(kAddressPlace);
+  const QString prefix = QStringLiteral("URL: ");
+  const QFontMetrics metrics(Label2->font());
+  Label2->setText(prefix +
+                  metrics.elidedText(address_.toString(), Qt::ElideMiddle,
+                                     kAddressPlace.width() - metrics.horizontalAdvance(prefix)));
+  Label2->setToolTip(address_.toString());
   Label2->setCursor(QCursor(QPixmap(QString::fromLatin1(resources::kHandCursor)),
                             resources::kHandHotSpotX, resources::kHandHotSpotY));
   Label2->setMouseTracking(true);

@@ -1,8 +1,7 @@
 // The options dialog's controls at their places, page by page, in the tab order of the pages.
-#include <QFont>
-
 #include "VConfig.h"
 #include "designed_geometry.h"
+#include "fonts.h"
 #include "name_text.h"
 
 namespace vorpo {
@@ -14,13 +13,13 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& place,
                   QWidget* buddy = nullptr) {
   auto* label = new QLabel(text, parent);
   label->setBuddy(buddy);
-  PlaceGrown(label, place);
+  PlaceLabel(label, place);
   return label;
 }
 
 QCheckBox* MakeCheck(QWidget* parent, const QString& text, const QRect& place) {
   auto* box = new QCheckBox(text, parent);
-  PlaceGrown(box, place);
+  box->setGeometry(place);
   return box;
 }
 
@@ -52,7 +51,7 @@ TfrmConfig::TfrmConfig(OptionsHost& host, QWidget* owner, QWidget* parent)
   setWindowTitle(QStringLiteral("オプション"));
   // Modal to its parent only, so that the help window its Help button opens stays usable.
   setWindowModality(Qt::WindowModal);
-  setFont(QFont(QStringLiteral("MS UI Gothic"), 9));
+  setFont(DialogFont());
   setFixedSize(351, 394);
   CreatePages();
   Button1 = MakeButton(this, QStringLiteral("OK"), {107, 359, 75, 25});
@@ -122,7 +121,7 @@ void TfrmConfig::CreateRulesPage() {
   // letter is underlined by hand.
   Label10 = new QLabel(QStringLiteral("スコアファイル(<u>O</u>):"), page);
   Label10->setTextFormat(Qt::RichText);
-  PlaceGrown(Label10, {28, 232, 91, 12});
+  PlaceLabel(Label10, {28, 232, 91, 12});
   cmbScrTblFile = MakeFileCombo(page, {144, 228, 163, 20});
   brnSTFBrowse = MakeButton(page, QStringLiteral("参照(&B)"), {227, 256, 75, 25});
 }

@@ -1,9 +1,8 @@
 #include "VorpoIntro.h"
 
-#include <QFont>
-
 #include "VConfig.h"
 #include "designed_geometry.h"
+#include "fonts.h"
 #include "name_text.h"
 
 namespace vorpo {
@@ -22,15 +21,15 @@ bool ShowWelcomeDialog(OptionsHost& host, QWidget* owner) {
 TfrmIntro::TfrmIntro(OptionsHost& host, QWidget* owner)
     : QDialog(owner), host_(host), owner_(owner) {
   setWindowTitle(QStringLiteral("Vorpo"));
-  setFont(QFont(QStringLiteral("MS UI Gothic"), 9));
+  setFont(DialogFont());
   setFixedSize(331, 108);
   // Modal to the table window only, so that the help window opened from the options dialog
   // stays usable.
   setWindowModality(Qt::WindowModal);
   Label2 = new QLabel(QStringLiteral("Vorpoへようこそ"), this);
-  PlaceGrown(Label2, {15, 14, 67, 12});
+  PlaceLabel(Label2, {15, 14, 67, 12});
   Label1 = new QLabel(QStringLiteral("プレーヤーの名前 :"), this);
-  PlaceGrown(Label1, {20, 32, 88, 12});
+  PlaceLabel(Label1, {20, 32, 88, 12});
   Edit1 = new QLineEdit(this);
   Edit1->setGeometry(52, 50, 173, 20);
   Button1 = new QPushButton(QStringLiteral("OK"), this);

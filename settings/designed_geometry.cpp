@@ -1,5 +1,6 @@
 #include "designed_geometry.h"
 
+#include <QLabel>
 #include <QProxyStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -24,10 +25,11 @@ class CompactTabStyle : public QProxyStyle {
 
 }  // namespace
 
-void PlaceGrown(QWidget* control, const QRect& designed) {
-  const QSize hint = control->sizeHint();
-  control->setGeometry(designed.left(), designed.top(), std::max(designed.width(), hint.width()),
-                       std::max(designed.height(), hint.height()));
+void PlaceLabel(QLabel* label, const QRect& designed) {
+  const QSize hint = label->sizeHint();
+  label->setGeometry(designed.left(), designed.top(), std::max(designed.width(), hint.width()),
+                     std::max(designed.height(), hint.height()));
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void FitTabsInOneRow(QTabWidget* tabs) {

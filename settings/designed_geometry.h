@@ -1,19 +1,20 @@
-// The dialogs keep their designed positions and sizes. Captions of labels and check boxes were
-// sized for the fonts the layout was drawn with; where the fonts here need a few pixels more,
-// the control grows to its caption instead of cutting it off, as a label that sizes itself to
-// its text does.
+// The dialogs keep their designed positions and sizes. Every control that takes the mouse stands
+// exactly where it was designed, so that none covers a neighbour; the dialogs' face is chosen so
+// that every caption fits there. Labels size themselves to their captions, as the designs' labels
+// do, and take no mouse input, so a caption that runs on never keeps a click from a control.
 #pragma once
 
 #include <QRect>
 
+class QLabel;
 class QProxyStyle;
 class QTabWidget;
 class QWidget;
 
 namespace vorpo {
 
-// Puts control at designed, widened and heightened to its size hint where that is larger.
-void PlaceGrown(QWidget* control, const QRect& designed);
+// Puts label at designed, widened and heightened to its caption where that is larger.
+void PlaceLabel(QLabel* label, const QRect& designed);
 
 // Narrows the tabs' side padding so that all of a tab widget's pages fit in one row of tabs:
 // Qt has no rows of tabs, only scroll buttons that would hide pages.

@@ -14,5 +14,5 @@ add_library(vorpo_dialogs STATIC
 )
 target_include_directories(vorpo_dialogs PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(vorpo_dialogs
-  PUBLIC vorpo_settings vorpo_engine vorpo_platform Qt6::Widgets
-  PRIVATE vorpo_dialog_placement vorpo_resources)
+  PUBLIC vorpo_settings vorpo_engine vorpo_platform vorpo_ui Qt6::Widgets
+  PRIVATE vorpo_resources)

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "file_dialog.h"
+
 namespace vorpo {
 
 std::optional<QString> ChooseExistingFile(QWidget* parent, const FileDialogSpec& spec,
@@ -10,6 +12,7 @@ std::optional<QString> ChooseExistingFile(QWidget* parent, const FileDialogSpec&
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setDefaultSuffix(spec.defaultSuffix);
+  UseProgramFileDialog(dialog);
   if (!fileName.isEmpty()) dialog.selectFile(fileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().constFirst();

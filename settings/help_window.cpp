@@ -1,12 +1,12 @@
 #include "help_window.h"
 
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QUrl>
 
 #include <filesystem>
 
+#include "message_box.h"
 #include "program_paths.h"
 
 namespace vorpo {
@@ -40,10 +40,8 @@ bool HelpWindow::Load(const QString& path) {
   const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
   if (source().adjusted(QUrl::RemoveFragment) == url) return true;
   if (!QFileInfo(path).isReadable()) {
-    QMessageBox box(QMessageBox::Critical, QString(),
-                    QStringLiteral("ヘルプファイル %1 を開けませんでした。").arg(path),
-                    QMessageBox::Ok, parentWidget());
-    box.exec();
+    ShowErrorMessage(parentWidget(),
+                     QStringLiteral("ヘルプファイル %1 を開けませんでした。").arg(path));
     return false;
   }
   setSource(url, QTextDocument::HtmlResource);

@@ -1,5 +1,9 @@
 #include "radio_group.h"
 
+#include <QKeyEvent>
+
+#include <algorithm>
+
 namespace vorpo {
 
 namespace {
@@ -14,7 +18,44 @@ constexpr int kItemHeight = 17;
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns,
                        QWidget* parent)
     : QGroupBox(caption, parent), columns_(columns < 1 ? 1 : columns) {
-  for (const QString& text : items) items_.push_back(new QRadioButton(text, this));
+  for (const QString& text : items) {
+    auto* item = new QRadioButton(text, this);
+    connect(item, &QRadioButton::toggled, this, &RadioGroup::KeepTabStopOnSelection);
+    item->installEventFilter(this);
+    items_.push_back(item);
+  }
+  KeepTabStopOnSelection();
+}
+
+void RadioGroup::KeepTabStopOnSelection() {
+  const int selected = std::max(ItemIndex(), 0);
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    items_[i]->setFocusPolicy(static_cast<int>(i) == selected ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool RadioGroup::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QGroupBox::eventFilter(watched, event);
+  const auto found = std::find(items_.begin(), items_.end(), watched);
+  if (found == items_.end()) return QGroupBox::eventFilter(watched, event);
+  int step = 0;
+  switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      step = -1;
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      step = 1;
+      break;
+    default:
+      return QGroupBox::eventFilter(watched, event);
+  }
+  // The other items are no tab stops, so the toolkit's own arrow keys would not reach them.
+  const int count = static_cast<int>(items_.size());
+  const int next = (static_cast<int>(found - items_.begin()) + step + count) % count;
+  SetItemIndex(next);
+  Item(next)->setFocus(Qt::OtherFocusReason);
+  return true;
 }
 
 int RadioGroup::ItemIndex() const {

@@ -21,8 +21,14 @@ class RadioGroup : public QGroupBox {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // The arrow keys move the selection, and the focus with it, to the previous or next item.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Tab reaches the group at its selected item, so that Space there changes nothing; the arrow
+  // keys move the selection between the items.
+  void KeepTabStopOnSelection();
+
   std::vector<QRadioButton*> items_;
   int columns_;
 };

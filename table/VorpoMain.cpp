@@ -7,7 +7,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -16,8 +15,10 @@
 
 #include "VorpoScore.h"
 #include "builtin_resources.h"
+#include "file_dialog.h"
 #include "help_window.h"
 #include "image_pack.h"
+#include "message_box.h"
 #include "program_paths.h"
 #include "score_sheet_text.h"
 #include "table_geometry.h"
@@ -90,6 +91,7 @@ void TForm1::LoadCardPictures() {
       OpenDialog1->setDefaultSuffix(QStringLiteral("vif"));
       OpenDialog1->setFileMode(QFileDialog::ExistingFile);
       OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+      vorpo::UseProgramFileDialog(*OpenDialog1);
     }
     if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty()) {
       state.UseOtherImage = false;
@@ -147,9 +149,7 @@ void TForm1::KeepOnScreenVertically() {
 }
 
 void TForm1::ShowError(const std::string& text) {
-  QMessageBox box(QMessageBox::Critical, QString(), QString::fromStdString(text), QMessageBox::Ok,
-                  this);
-  box.exec();
+  vorpo::ShowErrorMessage(this, QString::fromStdString(text));
 }
 
 // Until the standings have a window of their own, the end of a deal needs only the decision

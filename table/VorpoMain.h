@@ -24,7 +24,6 @@
 
 class QAction;
 class QFileDialog;
-class QFrame;
 class QMenu;
 class QMenuBar;
 class QTimer;
@@ -32,6 +31,7 @@ class QTimer;
 class TfrmScore;
 namespace vorpo {
 class HelpWindow;
+class RaisedBevel;
 }  // namespace vorpo
 
 class TForm1 : public QMainWindow,
@@ -138,7 +138,7 @@ class TForm1 : public QMainWindow,
   QAction* N3 = nullptr;
   QAction* mnuAbout = nullptr;
 
-  QFrame* Bevel1 = nullptr;
+  vorpo::RaisedBevel* Bevel1 = nullptr;
   vorpo::ImageControl* imgArrowUp = nullptr;
   vorpo::ImageControl* imgArrowDown = nullptr;
   vorpo::ImageControl* Image1 = nullptr;

@@ -2,14 +2,15 @@
 // and colour, all hidden until a match starts. Controls are made in the designed order, which
 // is also their stacking order: the stock lies over the second pile.
 #include <QAction>
-#include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 
 #include "VorpoMain.h"
+#include "raised_bevel.h"
 #include "table_geometry.h"
 #include "table_style.h"
+#include "window_hints.h"
 
 using vorpo::ImageControl;
 using vorpo::TableFont;
@@ -59,6 +60,8 @@ void TForm1::CreateControls() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
+  // A fixed size: the window manager offers no resizing, only the system menu and minimising.
+  vorpo::SetWindowFrame(this, {.resizable = false, .windowMenu = true, .minimizable = true});
   setAttribute(Qt::WA_InputMethodEnabled, false);
   CreateMenu();
 
@@ -73,9 +76,7 @@ void TForm1::CreateControls() {
   setCentralWidget(table);
   SetClientSize(427, kDesignedClientHeight);
 
-  Bevel1 = new QFrame(table);
-  Bevel1->setFrameStyle(QFrame::Box | QFrame::Raised);
-  Bevel1->setGeometry(2, 1, 225, 87);
+  Bevel1 = new vorpo::RaisedBevel(table, {2, 1, 225, 87});
   imgArrowUp = new ImageControl(table, {6, 14, 40, 25});
   imgArrowDown = new ImageControl(table, {6, 42, 40, 25});
   Image1 = new ImageControl(table, {46, 11, 40, 60});
@@ -114,10 +115,12 @@ void TForm1::CreateControls() {
 void TForm1::CreateSeats() {
   QWidget* table = centralWidget();
   const QColor green = WinColour(vorpo::kTableGreen);
+  // A seat's hand begins this far below the top of its name label in the full table.
+  const int nameCell = vorpo::HandImageTop(0) - vorpo::NameLabelTop(0, false);
   for (int seat = 0; seat < vorpo::kSeats; ++seat) {
     auto* label =
         new TableLabel(table, {0, 0}, TableFont(vorpo::kUiGothic, vorpo::PointsToPixels(14)),
-                       WinColour(vorpo::kBlack));
+                       WinColour(vorpo::kBlack), nameCell);
     label->hide();
     NameLabels[static_cast<std::size_t>(seat)] = label;
     auto* hand = new ImageControl(

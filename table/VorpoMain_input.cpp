@@ -12,6 +12,7 @@
 #include "hand_drawing.h"
 #include "help_window.h"
 #include "table_geometry.h"
+#include "vorpo_version.h"
 
 namespace {
 
@@ -98,5 +99,7 @@ void TForm1::ShowHelpTopic(const QString& anchor) {
 }
 
 void TForm1::mnuAboutClick() {
-  vorpo::ShowAboutBox(this, QStringLiteral("Vorpo"), QStringLiteral("0.03"));
+  vorpo::ShowAboutBox(
+      this, QStringLiteral("Vorpo"),
+      QString::fromUtf8(vorpo::kVersion.data(), static_cast<qsizetype>(vorpo::kVersion.size())));
 }

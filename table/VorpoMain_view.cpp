@@ -1,11 +1,11 @@
 // What the game asks of the table: the layout of the seats, the piles, the hands, the
 // indicators and the name labels. Everything is drawn into the controls' own surfaces.
 #include <QAction>
-#include <QFrame>
 #include <QTimer>
 
 #include "VorpoMain.h"
 #include "hand_drawing.h"
+#include "raised_bevel.h"
 #include "table_geometry.h"
 #include "table_style.h"
 

@@ -4,13 +4,27 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 #include "table_style.h"
 
 namespace vorpo {
 
+namespace {
+
+QImage DeviceSurface(QSize logical, qreal ratio) {
+  QImage surface(static_cast<int>(std::ceil(logical.width() * ratio)),
+                 static_cast<int>(std::ceil(logical.height() * ratio)), QImage::Format_RGB32);
+  surface.setDevicePixelRatio(ratio);
+  return surface;
+}
+
+}  // namespace
+
 ImageControl::ImageControl(QWidget* parent, const QRect& bounds, QSize surfaceSize)
     : QWidget(parent),
-      surface_(surfaceSize.isValid() ? surfaceSize : bounds.size(), QImage::Format_RGB32),
+      surfaceSize_(surfaceSize.isValid() ? surfaceSize : bounds.size()),
+      surface_(DeviceSurface(surfaceSize_, devicePixelRatioF())),
       canvasColour_(WinColour(kTableGreen)) {
   setGeometry(bounds);
   // Nothing is seen of a control before it is first drawn on; green keeps it invisible on the
@@ -21,7 +35,7 @@ ImageControl::ImageControl(QWidget* parent, const QRect& bounds, QSize surfaceSi
 
 void ImageControl::FillRectangle(const QRect& area) {
   // Clearing a whole surface is the common case; it needs no painter.
-  if (area.contains(surface_.rect())) {
+  if (area.contains(QRect(QPoint(), surfaceSize_))) {
     surface_.fill(canvasColour_);
   } else {
     QPainter painter(&surface_);
@@ -48,7 +62,10 @@ void ImageControl::TextOut(int x, int y, const QString& text, const QFont& font,
 void ImageControl::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect area = event->rect();
-  painter.drawImage(area.topLeft(), surface_, area);
+  const qreal ratio = surface_.devicePixelRatio();
+  painter.drawImage(
+      QRectF(area), surface_,
+      QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {

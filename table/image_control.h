@@ -17,10 +17,14 @@ class ImageControl : public QWidget {
 
  public:
   // A control at bounds whose surface has the control's size, or surfaceSize when given (a hand
-  // image keeps a 400 x 60 surface however narrow the control becomes).
+  // image keeps a 400 x 60 surface however narrow the control becomes). The surface holds the
+  // screen's device pixels, so text and pictures drawn on it are as sharp as the screen allows;
+  // every coordinate given to the control is in the window's own (logical) pixels.
   ImageControl(QWidget* parent, const QRect& bounds, QSize surfaceSize = {});
 
   const QImage& Surface() const { return surface_; }
+  // The surface's size in logical pixels.
+  QSize SurfaceSize() const { return surfaceSize_; }
 
   // The colour of the pen and the brush: the colour of every filled rectangle and of the
   // ground behind text.
@@ -50,6 +54,7 @@ class ImageControl : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  QSize surfaceSize_;
   QImage surface_;
   QColor canvasColour_;
   bool clickPending_ = false;

@@ -1,9 +1,9 @@
 #include "image_pack.h"
 
-#include <QMessageBox>
 #include <QString>
 
 #include "builtin_resources.h"
+#include "message_box.h"
 #include "pe_bitmap.h"
 #include "program_paths.h"
 
@@ -65,9 +65,7 @@ bool FillImageLists(const std::string& path, bool useOtherImage, ImageList& imag
 bool LoadImagePack(const std::string& path, bool useOtherImage, QWidget* owner,
                    ImageList& imageList1, ImageList& imageList2) {
   if (FillImageLists(path, useOtherImage, imageList1, imageList2)) return true;
-  QMessageBox box(QMessageBox::Critical, QString(), QString::fromUtf8(kBrokenImageFileMessage),
-                  QMessageBox::Ok, owner);
-  box.exec();
+  ShowErrorMessage(owner, QString::fromUtf8(kBrokenImageFileMessage));
   return false;
 }
 

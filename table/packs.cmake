@@ -6,6 +6,6 @@ add_library(vorpo_packs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/sound_pack.cpp
 )
 target_include_directories(vorpo_packs PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(vorpo_packs PUBLIC vorpo_platform vorpo_audio Qt6::Widgets
+target_link_libraries(vorpo_packs PUBLIC vorpo_platform vorpo_audio vorpo_ui Qt6::Widgets
                                   PRIVATE vorpo_resources)
 target_link_libraries(vorpo_table PUBLIC vorpo_packs)

@@ -1,5 +1,6 @@
 #include "table_label.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -7,9 +8,16 @@
 
 namespace vorpo {
 
-TableLabel::TableLabel(QWidget* parent, QPoint at, const QFont& font, QColor textColour)
-    : QWidget(parent), font_(font), colour_(textColour), autoSize_(true) {
+TableLabel::TableLabel(QWidget* parent, QPoint at, const QFont& font, QColor textColour,
+                       int cellHeight)
+    : QWidget(parent),
+      font_(font),
+      designedPixels_(font.pixelSize()),
+      cellHeight_(cellHeight),
+      colour_(textColour),
+      autoSize_(true) {
   move(at);
+  FitToCell();
   Relayout();
 }
 
@@ -34,14 +42,23 @@ void TableLabel::SetFontColour(QColor colour) {
 void TableLabel::SetBold(bool bold) {
   if (font_.bold() == bold) return;
   font_.setBold(bold);
+  FitToCell();
   Relayout();
 }
 
 void TableLabel::SetFace(const QString& face) {
   if (font_.family() == face) return;
   font_.setFamily(face);
+  FitToCell();
   layouts_.clear();
   Relayout();
+}
+
+void TableLabel::FitToCell() {
+  if (cellHeight_ <= 0 || designedPixels_ <= 0) return;
+  int pixels = designedPixels_;
+  font_.setPixelSize(pixels);
+  while (pixels > 1 && QFontMetrics(font_).height() > cellHeight_) font_.setPixelSize(--pixels);
 }
 
 // An auto-sized label is exactly as large as its caption in its font.

@@ -18,8 +18,11 @@ class TableLabel : public QWidget {
   Q_OBJECT
 
  public:
-  // An auto-sized label with its top-left corner at at, its ground transparent.
-  TableLabel(QWidget* parent, QPoint at, const QFont& font, QColor textColour);
+  // An auto-sized label with its top-left corner at at, its ground transparent. With a
+  // cellHeight, the font is set smaller than designed where its face would need more height
+  // than that for a line, in any face and style the label is given, so that nothing laid
+  // below the label ever covers its descenders.
+  TableLabel(QWidget* parent, QPoint at, const QFont& font, QColor textColour, int cellHeight = 0);
   // A fixed field without caption, filled with background.
   TableLabel(QWidget* parent, const QRect& bounds, QColor background, int tag);
 
@@ -43,6 +46,7 @@ class TableLabel : public QWidget {
 
  private:
   void Relayout();
+  void FitToCell();
 
   struct Layout {
     QStaticText text;
@@ -51,6 +55,8 @@ class TableLabel : public QWidget {
 
   QString caption_;
   QFont font_;
+  int designedPixels_ = 0;
+  int cellHeight_ = 0;
   QColor colour_;
   QColor background_;
   bool autoSize_;

@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QString>
 
+#include "fonts.h"
+
 namespace vorpo {
 
 // A Windows colour value 0x00BBGGRR.
@@ -22,23 +24,16 @@ inline constexpr std::uint32_t kAqua = 0xFFFF00;
 inline constexpr std::uint32_t kWhite = 0xFFFFFF;
 inline constexpr std::uint32_t kBlack = 0x000000;
 inline constexpr std::uint32_t kPureRed = 0x0000FF;
+// The light and the dark edge of a raised frame.
+inline constexpr std::uint32_t kButtonHighlight = 0xFFFFFF;
+inline constexpr std::uint32_t kButtonShadow = 0x808080;
 // The colours of the colour indices 0..3: red, blue, yellow, bright green.
 inline constexpr std::uint32_t kCardColours[4] = {0x0000FF, 0xFF0000, 0x00FFFF, 0x00FF00};
-
-inline const QString kUiGothic = QStringLiteral("MS UI Gothic");
-inline const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
-inline const QString kPMincho = QStringLiteral("ＭＳ Ｐ明朝");
-inline const QString kTimesNewRoman = QStringLiteral("Times New Roman");
 
 // Points as Windows turns them into a character height at 96 dots per inch (14 pt is 19 px).
 constexpr int PointsToPixels(int points) {
   return (points * 96 + 36) / 72;
 }
-
-// Lets the Windows face names of the designs find the installed IPA and Liberation faces, so
-// that the Japanese texts render in a face of their kind (Gothic, Mincho, Times). Call before
-// the first window; calling again changes nothing.
-void InstallFontSubstitutions();
 
 // A face by its Windows name at a character height in pixels.
 QFont TableFont(const QString& face, int pixelHeight, bool bold = false, bool italic = false);

@@ -8,7 +8,10 @@ set(vorpo_icons ${CMAKE_CURRENT_LIST_DIR}/../icons)
 install(TARGETS vorpo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${vorpo_app_id}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/${vorpo_app_id}.metainfo.xml
+# The metainfo's release is the project's version.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/${vorpo_app_id}.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/${vorpo_app_id}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/${vorpo_app_id}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 48 256)
   install(FILES ${vorpo_icons}/vorpo-${size}.png

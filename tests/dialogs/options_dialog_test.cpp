@@ -137,6 +137,23 @@ TEST_F(OptionsDialogTest, PageOneFocusesTheBoxTheRankingLeavesEditable) {
   EXPECT_EQ(ranked.focusWidget(), ranked.speJRTurns);
 }
 
+TEST_F(OptionsDialogTest, TabEntersTheScoringGroupAtItsSelectedRule) {
+  TfrmConfig& d = Open();
+  ASSERT_EQ(d.rgScore->ItemIndex(), 1);
+  EditOf(d.spePlayers)->setFocus();
+  QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(d.focusWidget(), d.rgScore->Item(1));
+  QTest::keyClick(d.focusWidget(), Qt::Key_Space);
+  EXPECT_EQ(d.rgScore->ItemIndex(), 1);
+
+  // After an arrow key moves the selection, Tab comes back to the new one.
+  QTest::keyClick(d.focusWidget(), Qt::Key_Left);
+  ASSERT_EQ(d.rgScore->ItemIndex(), 0);
+  EditOf(d.spePlayers)->setFocus();
+  QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(d.focusWidget(), d.rgScore->Item(0));
+}
+
 TEST_F(OptionsDialogTest, OpensOnThePageLeftByOkOrCancelButNotByTheTitleBar) {
   TfrmConfig& d = Open();
   d.PageControl1->setCurrentIndex(3);

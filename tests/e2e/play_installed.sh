@@ -7,7 +7,6 @@ set -euo pipefail
 build=$1
 shots=${2:-}
 work=$(mktemp -d)
-display=:$((100 + RANDOM % 800))
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
   [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
@@ -19,11 +18,15 @@ fail() { echo "FAIL: $*"; exit 1; }
 shot() { [ -z "$shots" ] || import -display "$display" -window root "$shots/$1.png"; }
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display and writes its number once it accepts connections; without
+# -noreset it would reset when the last client leaves and could refuse the program.
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+display=:$(head -1 "$work/display")
 export DISPLAY=$display HOME=$work/home XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy
 mkdir -p "$HOME"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$work/prefix/bin/vorpo" >"$work/vorpo.log" 2>&1 &
 app=$!
@@ -36,6 +39,11 @@ wait_window() {  # name, seconds
   return 1
 }
 
+# The window manager hints of a window: "functions decorations" as numbers.
+motif_hints() {
+  xprop -id "$1" _MOTIF_WM_HINTS | sed -n 's/.*= *[^,]*, *\([^,]*\), *\([^,]*\),.*/\1 \2/p'
+}
+
 wait_window "^Vorpo$" 20 || fail "the table window did not appear"
 sleep 1
 shot welcome
@@ -44,6 +52,9 @@ sleep 1
 table=$(xdotool search --name "^Vorpo$" | head -1)
 xdotool windowfocus "$table" 2>/dev/null || true
 shot table
+read -r functions decorations <<<"$(motif_hints "$table")"
+(( (functions & 0x02) == 0 && (decorations & 0x04) == 0 )) ||
+  fail "the fixed-size table window offers resizing ($functions $decorations)"
 
 # The space bar plays the human's whole turn; the computer seats move on the timer.
 for _ in $(seq 900); do
@@ -53,6 +64,10 @@ for _ in $(seq 900); do
 done
 wait_window "成績表" 5 || fail "no score sheet after a deal"
 shot score_sheet
+sheet=$(xdotool search --onlyvisible --name "成績表" | head -1)
+read -r functions decorations <<<"$(motif_hints "$sheet")"
+(( (decorations & 0x10) == 0 && (functions & 0x20) == 0 )) ||
+  fail "the score sheet offers a window menu or a close box ($functions $decorations)"
 xdotool key Return
 sleep 1
 xdotool search --name "成績表" >/dev/null 2>&1 &&

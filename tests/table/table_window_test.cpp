@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "raised_bevel.h"
 #include "table_fixture.h"
 
 namespace vorpo::testing {
@@ -83,7 +84,24 @@ TEST_F(TableWindow, WindowsFacesFindTheirInstalledKind) {
   EXPECT_TRUE(QFontInfo(form->Label2->Font()).family().contains("Mincho") ||
               QFontInfo(form->Label2->Font()).family().contains(QStringLiteral("明朝")));
   EXPECT_EQ(QFontInfo(form->Label1->Font()).family(), QStringLiteral("Liberation Serif"));
-  EXPECT_EQ(form->NameLabels[0]->Font().pixelSize(), 19);
+  // 14 points, as large as fits the 19 pixels between a name's top and its seat's cards.
+  const QFont name = form->NameLabels[0]->Font();
+  EXPECT_LE(QFontMetrics(name).height(), 19);
+  QFont larger = name;
+  larger.setPixelSize(name.pixelSize() + 1);
+  EXPECT_GT(QFontMetrics(larger).height(), 19);
+}
+
+TEST_F(TableWindow, ANamesDescendersAndCardCountStayAboveItsCards) {
+  Open("Players=3\r\n");
+  for (const std::string face : {"ＭＳ Ｐゴシック", "ＭＳ 明朝", "Arial", "Times New Roman"}) {
+    State().NameFont = face;
+    form->ApplyNameFont();
+    form->SetSeatCaption(1, "gjpqy (7)");
+    const vorpo::TableLabel* label = form->NameLabels[1];
+    SCOPED_TRACE(face);
+    EXPECT_LE(label->geometry().bottom(), form->HandImages[1]->geometry().top() - 1);
+  }
 }
 
 struct LayoutCase {
@@ -179,6 +197,40 @@ TEST_F(TableWindow, TheWinnersHandIsMarkedFinish) {
   // Every hand lies open.
   EXPECT_TRUE(
       Shows(form->HandImages[1]->Surface(), 0, Cell(form->ImageList1, ImageCell(2)), 0, 40));
+}
+
+// The banner is drawn at the screen's own pixels: at twice the scale its edges have the detail
+// of single device pixels, not of doubled ones.
+TEST_F(TableWindow, TheFinishBannerIsDrawnAtTheScreensPixels) {
+  Open("Players=2\r\nJRTurns=1\r\n");
+  const qreal ratio = form->devicePixelRatioF();
+  if (ratio < 2) GTEST_SKIP() << "needs a screen of scale 2 (the table_at_scale_2 run)";
+  Lay(kGreen5, {{kGreen6}, {2, 4}});
+  ClickHand(5);
+  const QImage& surface = form->HandImages[0]->Surface();
+  EXPECT_EQ(surface.size(), QSize(800, 120));
+  int singlePixelSteps = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x + 1 < 300; x += 2)
+      if (surface.pixel(x, y) != surface.pixel(x + 1, y)) ++singlePixelSteps;
+  EXPECT_GT(singlePixelSteps, 20);
+}
+
+TEST_F(TableWindow, TheIndicatorBlocksFrameIsOneRaisedEdge) {
+  Open();
+  QTest::keyClick(form.get(), Qt::Key_F2);
+  const QImage frame = form->Bevel1->grab().toImage();
+  const int right = frame.width() - 1, bottom = frame.height() - 1;
+  const QColor light(255, 255, 255), dark(128, 128, 128);
+  EXPECT_EQ(frame.pixelColor(10, 0), light);
+  EXPECT_EQ(frame.pixelColor(0, 10), light);
+  EXPECT_EQ(frame.pixelColor(10, bottom), dark);
+  EXPECT_EQ(frame.pixelColor(right, 10), dark);
+  // One line only: the second row and column in belong to the table.
+  for (const QPoint inside : {QPoint(10, 1), QPoint(1, 10), QPoint(10, bottom - 1)}) {
+    EXPECT_NE(frame.pixelColor(inside), light);
+    EXPECT_NE(frame.pixelColor(inside), dark);
+  }
 }
 
 TEST_F(TableWindow, AComputerWinIsNotMarkedWhileItsHandIsHidden) {

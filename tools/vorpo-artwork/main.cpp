@@ -17,6 +17,7 @@
 #include "cursor_and_icon.h"
 #include "sixteen_colours.h"
 #include "sound_effects.h"
+#include "vorpo_version.h"
 
 namespace {
 
@@ -101,6 +102,17 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   QStringList args = app.arguments().mid(1);
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    std::printf(
+        "usage: vorpo-artwork RESOURCES_DIR [--preview FILE.png]\n"
+        "Draws the built-in card pictures, cursor and icon and synthesises the built-in\n"
+        "sounds into RESOURCES_DIR; --preview also writes an enlarged sheet of them.\n");
+    return 0;
+  }
+  if (args.size() == 1 && args[0] == "--version") {
+    std::printf("vorpo-artwork %s\n", vorpo::kVersion.data());
+    return 0;
+  }
   if (args.size() != 1 && !(args.size() == 3 && args[1] == "--preview")) {
     std::fprintf(stderr, "usage: vorpo-artwork RESOURCES_DIR [--preview FILE.png]\n");
     return 2;

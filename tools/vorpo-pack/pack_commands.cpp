@@ -10,6 +10,7 @@
 #include "pe_bitmap.h"
 #include "pe_writer.h"
 #include "resource_module.h"
+#include "vorpo_version.h"
 
 namespace pack {
 
@@ -23,6 +24,20 @@ struct CommandError {
 constexpr const char* kUsage =
     "usage: vorpo-pack vif OUT.vif CARDIMAGE.bmp OTHERIMAGE.bmp | vsf OUT.vsf SE11.wav ... SE18.wav"
     " | list FILE | extract FILE DIR";
+
+constexpr const char* kHelp =
+    "usage: vorpo-pack COMMAND ...\n"
+    "Builds, lists and extracts Vorpo's card-image (.vif) and sound (.vsf) packs.\n\n"
+    "  vif OUT.vif CARDIMAGE.bmp OTHERIMAGE.bmp\n"
+    "      a card-image pack from a 2240 x 60 and a 160 x 25 bitmap\n"
+    "  vsf OUT.vsf SE11.wav ... SE18.wav\n"
+    "      a sound pack from the eight sounds, in that order\n"
+    "  list FILE\n"
+    "      one line per resource of any resource module\n"
+    "  extract FILE DIR\n"
+    "      every resource of FILE as a file in DIR\n"
+    "  --help, --version\n\n"
+    "Exit status: 0 done, 1 an output could not be written, 2 bad arguments or input.\n";
 
 constexpr const char* kSoundNames[] = {"SE11", "SE12", "SE13", "SE14",
                                        "SE15", "SE16", "SE17", "SE18"};
@@ -169,7 +184,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   try {
     if (args.empty()) throw CommandError{kBadInput, kUsage};
     const std::string& command = args[0];
-    if (command == "vif") {
+    if (command == "--help" || command == "-h") {
+      out << kHelp;
+    } else if (command == "--version") {
+      out << "vorpo-pack " << vorpo::kVersion << '\n';
+    } else if (command == "vif") {
       BuildImagePack(args);
     } else if (command == "vsf") {
       BuildSoundPack(args);

@@ -8,6 +8,7 @@
 
 #include "run.h"
 #include "sim_options.h"
+#include "vorpo_version.h"
 
 int main(int argc, char** argv) {
   using namespace vorpo::sim;
@@ -19,6 +20,10 @@ int main(int argc, char** argv) {
   }
   if (options.help) {
     std::cout << SimUsage();
+    return 0;
+  }
+  if (options.version) {
+    std::cout << "vorpo-sim " << vorpo::kVersion << "\n";
     return 0;
   }
   // Without --seed a fresh seed is taken and printed in the summary, so any run can be replayed.

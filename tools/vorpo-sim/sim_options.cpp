@@ -146,6 +146,11 @@ const std::vector<Flag>& Flags() {
          o.json = true;
          return {};
        }},
+      {"--version", nullptr, "show the version",
+       [](const std::string&, SimOptions& o) -> std::optional<std::string> {
+         o.version = true;
+         return {};
+       }},
       {"--help", nullptr, "show this help",
        [](const std::string&, SimOptions& o) -> std::optional<std::string> {
          o.help = true;

@@ -19,6 +19,7 @@ struct SimOptions {
   bool quiet = false;
   bool json = false;
   bool help = false;
+  bool version = false;
 };
 
 // The settings a run starts from before any flag: those of a missing settings file.

@@ -9,13 +9,15 @@
 
 #include "cp932_text.h"
 #include "results_format.h"
+#include "vorpo_version.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
     "usage: vorpo-vdf [--name | --body] FILE.vdf\n"
     "  prints the embedded file name on the first line, then the text;\n"
-    "  --name prints only the name, --body only the text, byte for byte.\n";
+    "  --name prints only the name, --body only the text, byte for byte;\n"
+    "  --version prints the version.\n";
 
 int Fail(const std::string& message) {
   std::cerr << "vorpo-vdf: " << message << "\n";
@@ -33,6 +35,9 @@ int main(int argc, char** argv) {
       part = arg;
     } else if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;
+      return 0;
+    } else if (arg == "--version") {
+      std::cout << "vorpo-vdf " << vorpo::kVersion << "\n";
       return 0;
     } else if (file.empty() && !arg.starts_with("--")) {
       file = arg;

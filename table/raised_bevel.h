@@ -1,0 +1,19 @@
+// The frame around the indicator block: one raised edge, light along the top and the left,
+// dark along the bottom and the right, and nothing drawn inside.
+#pragma once
+
+#include <QWidget>
+
+namespace vorpo {
+
+class RaisedBevel : public QWidget {
+  Q_OBJECT
+
+ public:
+  RaisedBevel(QWidget* parent, const QRect& bounds);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace vorpo

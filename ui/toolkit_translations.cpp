@@ -1,0 +1,19 @@
+#include "toolkit_translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace vorpo {
+
+bool LoadToolkitTranslations() {
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  if (!translator->load(QStringLiteral("qtbase_ja"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return false;
+  }
+  return QCoreApplication::installTranslator(translator);
+}
+
+}  // namespace vorpo
