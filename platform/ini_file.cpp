@@ -3,12 +3,7 @@
 #include "cp932_text.h"
 #include "whole_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <limits>
 
@@ -109,22 +104,9 @@ IniFile IniFile::FromBytes(std::string_view bytes) {
 }
 
 IniFile IniFile::Read(const std::string& path) {
-  // Non-blocking, so that a FIFO put where the settings file should be cannot hang the start.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return {};
-  std::string bytes;
-  struct stat info {};
-  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-    char buffer[8192];
-    for (;;) {
-      const ssize_t got = ::read(fd, buffer, sizeof buffer);
-      if (got < 0 && errno == EINTR) continue;
-      if (got <= 0) break;
-      bytes.append(buffer, static_cast<std::size_t>(got));
-    }
-  }
-  ::close(fd);
-  return FromBytes(bytes);
+  const auto bytes = ReadFileWhole(path, std::numeric_limits<std::size_t>::max());
+  if (!bytes) return {};
+  return FromBytes(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
 std::optional<IniFile::Range> IniFile::SectionLines(std::string_view section) const {
