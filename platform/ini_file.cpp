@@ -3,12 +3,7 @@
 #include "cp932_text.h"
 #include "whole_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <limits>
 
@@ -17,6 +12,8 @@ namespace vorpo {
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
+// What an editor saving as UTF-8 may put in front of the first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view Trim(std::string_view text) {
   const auto first = text.find_first_not_of(kBlanks);
@@ -85,40 +82,31 @@ std::optional<std::int32_t> ParseProfileInt(std::string_view value) {
 
 IniFile IniFile::FromBytes(std::string_view bytes) {
   IniFile file;
+  if (bytes.starts_with(kByteOrderMark)) {
+    file.byteOrderMark_ = true;
+    bytes.remove_prefix(kByteOrderMark.size());
+  }
+  // A line ends at "\r\n", at "\n" or at a "\r" alone, as editors show such files, so no line's
+  // text ever holds a line break that a later write could join to a new ending.
   while (!bytes.empty()) {
-    const auto newline = bytes.find('\n');
-    if (newline == std::string_view::npos) {
-      // A file cut off inside a "\r\n" still ends its last line there.
-      const bool cr = bytes.back() == '\r';
-      file.lines_.push_back(
-          {std::string(bytes.substr(0, bytes.size() - (cr ? 1 : 0))), cr ? "\r" : ""});
+    const auto end = bytes.find_first_of("\r\n");
+    if (end == std::string_view::npos) {
+      file.lines_.push_back({std::string(bytes), ""});
       break;
     }
-    const bool crlf = newline > 0 && bytes[newline - 1] == '\r';
-    const std::size_t textEnd = crlf ? newline - 1 : newline;
-    file.lines_.push_back({std::string(bytes.substr(0, textEnd)), crlf ? "\r\n" : "\n"});
-    bytes.remove_prefix(newline + 1);
+    const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+    const std::size_t endLength = crlf ? 2 : 1;
+    file.lines_.push_back(
+        {std::string(bytes.substr(0, end)), std::string(bytes.substr(end, endLength))});
+    bytes.remove_prefix(end + endLength);
   }
   return file;
 }
 
 IniFile IniFile::Read(const std::string& path) {
-  // Non-blocking, so that a FIFO put where the settings file should be cannot hang the start.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return {};
-  std::string bytes;
-  struct stat info {};
-  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-    char buffer[8192];
-    for (;;) {
-      const ssize_t got = ::read(fd, buffer, sizeof buffer);
-      if (got < 0 && errno == EINTR) continue;
-      if (got <= 0) break;
-      bytes.append(buffer, static_cast<std::size_t>(got));
-    }
-  }
-  ::close(fd);
-  return FromBytes(bytes);
+  const auto bytes = ReadFileWhole(path, std::numeric_limits<std::size_t>::max());
+  if (!bytes) return {};
+  return FromBytes(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
 std::optional<IniFile::Range> IniFile::SectionLines(std::string_view section) const {
@@ -160,11 +148,23 @@ std::string IniFile::GetString(std::string_view section, std::string_view key,
 }
 
 std::string IniFile::NewLineEnding() const {
+  // A "\r" alone is never copied: a new line ended by it, put before an empty line ended by
+  // "\n", would make one "\r\n" of the two and lose that line.
   for (const auto& line : lines_) {
-    if (line.Complete()) return line.ending;
+    if (line.ending == "\r\n" || line.ending == "\n") return line.ending;
   }
   // A file of our own making is written as Windows writes its profile files.
   return "\r\n";
+}
+
+void IniFile::EndLineBeforeNewOnes(std::size_t index, const std::string& ending) {
+  Line& line = lines_[index];
+  // A last line ended by a lone "\r" in a file whose lines all end in "\r\n" was cut off between
+  // the two: it gets the rest of its ending back. Elsewhere a lone "\r" is a line end of its own.
+  const bool cutInsideCrLf = index + 1 == lines_.size() && line.ending == "\r" &&
+                             std::all_of(lines_.begin(), lines_.end() - 1,
+                                         [](const Line& l) { return l.ending == "\r\n"; });
+  if (line.ending.empty() || cutInsideCrLf) line.ending = ending;
 }
 
 bool IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -174,7 +174,7 @@ bool IniFile::Set(std::string_view section, std::string_view key, std::string_vi
 
   const auto range = SectionLines(section);
   if (!range) {
-    if (!lines_.empty() && !lines_.back().Complete()) lines_.back().ending = ending;
+    if (!lines_.empty()) EndLineBeforeNewOnes(lines_.size() - 1, ending);
     lines_.push_back({"[" + std::string(section) + "]", ending});
     lines_.push_back({keyLine, ending});
     return true;
@@ -194,13 +194,13 @@ bool IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     }
     insertAt = line + 1;
   }
-  if (!lines_[insertAt - 1].Complete()) lines_[insertAt - 1].ending = ending;
+  EndLineBeforeNewOnes(insertAt - 1, ending);
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), Line{keyLine, ending});
   return true;
 }
 
 std::string IniFile::Bytes() const {
-  std::string bytes;
+  std::string bytes(byteOrderMark_ ? kByteOrderMark : std::string_view());
   for (const auto& line : lines_) {
     bytes += line.text;
     bytes += line.ending;

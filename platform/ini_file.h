@@ -1,9 +1,10 @@
 // An INI file read and written the way the Windows profile functions treat one: sections in
 // brackets, "key=value" lines, section and key names matched without regard to ASCII case,
 // spaces around names and values ignored, the first section and the first key of a name the one
-// that counts. Values are the file's own bytes (CP932 for the settings file); converting them is
-// the caller's business. A write changes one line, or adds one, and keeps every other line,
-// comments and unknown keys included, byte for byte.
+// that counts. A line ends at "\r\n", "\n" or a "\r" alone; a UTF-8 byte-order mark in front of
+// the first line is read past and kept. Values are the file's own bytes (CP932 for the settings
+// file); converting them is the caller's business. A write changes one line, or adds one, and keeps
+// every other line, comments and unknown keys included, byte for byte.
 #pragma once
 
 #include <cstddef>
@@ -45,17 +46,16 @@ class IniFile {
   bool Set(std::string_view section, std::string_view key, std::string_view value);
 
   std::string Bytes() const;
-  // Replaces the file at path as a whole: the bytes go to a temporary file in the same folder,
-  // which is flushed to disk and renamed over the old one, so a reader sees either the old file
-  // or the new one and never a part. A missing folder is created first. false when the file
-  // could not be replaced; the old file is then untouched.
+  // Replaces the file at path as a whole, as ReplaceFileWhole does: through a temporary file in
+  // the same folder where the folder allows it, so a reader sees either the old file or the new
+  // one and never a part, and otherwise over the writable old file in place. A missing folder is
+  // created first. false when the file could not be replaced; the old file is then whole.
   bool WriteTo(const std::string& path) const;
 
  private:
   struct Line {
-    std::string text;    // without its line ending
-    std::string ending;  // "\r\n" or "\n"; "" or "\r" for a last line without a full one
-    bool Complete() const { return !ending.empty() && ending.back() == '\n'; }
+    std::string text;    // without its line ending; never holds "\r" or "\n"
+    std::string ending;  // "\r\n", "\n" or "\r"; "" for a last line without one
   };
   // The range [first, last) of the lines after the first header of section; nullopt when the
   // file has no such section.
@@ -64,9 +64,14 @@ class IniFile {
     std::size_t last;
   };
   std::optional<Range> SectionLines(std::string_view section) const;
+  // The ending that lines added to the file get.
   std::string NewLineEnding() const;
+  // Gives the line at index an ending of its own, if it lacks one, before lines go after it.
+  void EndLineBeforeNewOnes(std::size_t index, const std::string& ending);
 
   std::vector<Line> lines_;
+  // The file began with a UTF-8 byte-order mark, which is no part of its first line.
+  bool byteOrderMark_ = false;
 };
 
 }  // namespace vorpo

@@ -1,14 +1,13 @@
 #include "resource_module.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <set>
 #include <utility>
 
 #include "pe_layout.h"
+#include "whole_file.h"
 
 namespace vorpo {
 
@@ -336,29 +335,9 @@ std::optional<ResourceModule> ResourceModule::FromBytes(std::vector<std::uint8_t
 }
 
 std::optional<ResourceModule> ResourceModule::FromFile(const std::string& path) {
-  // Non-blocking, so that a FIFO given as a pack cannot stall the program before the regular
-  // file test refuses it.
-  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  struct stat info {};
-  std::vector<std::uint8_t> bytes;
-  bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-            static_cast<std::uint64_t>(info.st_size) <= kMaxModuleBytes;
-  if (ok) {
-    bytes.resize(static_cast<std::size_t>(info.st_size));
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-      ssize_t got = read(fd, bytes.data() + done, bytes.size() - done);
-      if (got <= 0) break;
-      done += static_cast<std::size_t>(got);
-    }
-    // A file that shrank while it was read is taken as what could be read; the parser checks
-    // every offset against that length.
-    bytes.resize(done);
-  }
-  close(fd);
-  if (!ok) return std::nullopt;
-  return FromBytes(std::move(bytes));
+  auto bytes = ReadFileWhole(path, kMaxModuleBytes);
+  if (!bytes) return std::nullopt;
+  return FromBytes(std::move(*bytes));
 }
 
 std::span<const std::uint8_t> ResourceModule::EntryData(std::size_t index) const {

@@ -40,6 +40,32 @@ TEST(IniFileRead, MatchesNamesWithoutCaseAndIgnoresSpaces) {
   EXPECT_EQ(file.Find("Missing", "Players"), std::nullopt);
 }
 
+TEST(IniFileRead, EndsLinesAtCrLfAtLfOrAtALoneCr) {
+  const std::string bytes = "[Game]\rA=1\rB=2\r\nC=3\nD=4\r\r\nE=5";
+  const auto file = IniFile::FromBytes(bytes);
+  EXPECT_EQ(file.Find("Game", "A"), "1");
+  EXPECT_EQ(file.Find("Game", "B"), "2");
+  EXPECT_EQ(file.Find("Game", "C"), "3");
+  EXPECT_EQ(file.Find("Game", "D"), "4");
+  EXPECT_EQ(file.Find("Game", "E"), "5");
+  EXPECT_EQ(file.Bytes(), bytes);
+}
+
+TEST(IniFileRead, ReadsPastAByteOrderMarkAndKeepsIt) {
+  const std::string mark = "\xEF\xBB\xBF";
+  auto file = IniFile::FromBytes(mark + "[Game]\r\nPlayers=3\r\n");
+  EXPECT_EQ(file.Find("Game", "Players"), "3");
+  EXPECT_EQ(file.Bytes(), mark + "[Game]\r\nPlayers=3\r\n");
+  ASSERT_TRUE(file.Set("Game", "Players", "4"));
+  ASSERT_TRUE(file.Set("Game", "Wait", "100"));
+  EXPECT_EQ(file.Bytes(), mark + "[Game]\r\nPlayers=4\r\nWait=100\r\n");
+
+  // An emptied file that an editor saved with its mark.
+  auto empty = IniFile::FromBytes(mark);
+  ASSERT_TRUE(empty.Set("Game", "Wait", "100"));
+  EXPECT_EQ(empty.Bytes(), mark + "[Game]\r\nWait=100\r\n");
+}
+
 TEST(IniFileRead, ReadsNumbersLikeTheProfileFunctions) {
   const auto file = IniFile::FromBytes(
       "[Game]\nA= -12abc\nB=+7\nC=abc\nD=\nE=99999999999\nF=-99999999999\nG=- 5\nH=0x10\n"
@@ -117,6 +143,38 @@ TEST(IniFileWrite, FollowsTheFilesLineEndings) {
   IniFile fresh;
   fresh.Set("Game", "A", "1");
   EXPECT_EQ(fresh.Bytes(), "[Game]\r\nA=1\r\n");
+}
+
+TEST(IniFileWrite, WhatIsWrittenReadsBackAsItWasRead) {
+  // Each file: what it gives back once Name0 is written back as read and two keys are added.
+  const std::pair<std::string, std::string> files[] = {
+      // The value of Name0 ends the line and the file holds an empty last line, both ended by
+      // a lone "\r".
+      {"[Game\nName0=\r\r", "[Game\nName0=\rA=1\nB=2\n\r"},
+      {"[Game]\rName0=Bob\r", "[Game]\rName0=Bob\rA=1\r\nB=2\r\n"},
+      {"[Game]\nName0=Bob", "[Game]\nName0=Bob\nA=1\nB=2\n"},
+      {"[Game]\r\nName0=Bob\r", "[Game]\r\nName0=Bob\r\nA=1\r\nB=2\r\n"},
+      // A new line ended by a lone "\r" would swallow the empty line after it.
+      {"[Game]\rName0=Bob\r\n\n[Other]\rName0=Eve",
+       "[Game]\rName0=Bob\r\nA=1\r\nB=2\r\n\n[Other]\rName0=Eve"},
+      {"[Other]\rName0=Eve\r", "[Other]\rName0=Eve\r[Game]\r\nA=1\r\nB=2\r\n"},
+  };
+  for (const auto& [before, after] : files) {
+    SCOPED_TRACE(before);
+    auto file = IniFile::FromBytes(before);
+    const auto name = file.Find("Game", "Name0");
+    if (name) {
+      ASSERT_TRUE(file.Set("Game", "Name0", *name));
+    }
+    ASSERT_TRUE(file.Set("Game", "A", "1"));
+    ASSERT_TRUE(file.Set("Game", "B", "2"));
+    EXPECT_EQ(file.Bytes(), after);
+    const auto again = IniFile::FromBytes(file.Bytes());
+    EXPECT_EQ(again.Find("Game", "Name0"), name);
+    EXPECT_EQ(again.Find("Game", "A"), "1");
+    EXPECT_EQ(again.Find("Game", "B"), "2");
+    EXPECT_EQ(again.Find("Other", "Name0"), IniFile::FromBytes(before).Find("Other", "Name0"));
+  }
 }
 
 TEST(IniFileWrite, RefusesValuesThatWouldSplitTheLine) {

@@ -11,6 +11,7 @@
 #include "pe_writer.h"
 #include "resource_module.h"
 #include "vorpo_version.h"
+#include "whole_file.h"
 
 namespace pack {
 
@@ -56,8 +57,8 @@ std::string TypeName(const std::string& type) {
 }
 
 std::vector<std::uint8_t> ReadInput(const std::string& path) {
-  auto bytes = ReadWholeFile(path, vorpo::kMaxModuleBytes);
-  if (bytes) return *bytes;
+  auto bytes = vorpo::ReadFileWhole(path, vorpo::kMaxModuleBytes);
+  if (bytes) return std::move(*bytes);
   std::error_code error;
   auto status = std::filesystem::status(path, error);
   std::string reason = "cannot be read";
@@ -103,7 +104,9 @@ std::vector<std::uint8_t> ReadWave(const std::string& path) {
 }
 
 void WriteOutput(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  if (!WriteWholeFile(path, bytes)) throw CommandError{kCannotWrite, path + ": cannot write"};
+  const std::string_view whole(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  if (vorpo::ReplaceFileWhole(path, whole) != 0)
+    throw CommandError{kCannotWrite, path + ": cannot write"};
 }
 
 void BuildImagePack(const std::vector<std::string>& args) {
