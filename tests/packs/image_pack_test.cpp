@@ -134,6 +134,38 @@ TEST_F(ImagePack, ReadsBitmapsOfEveryUsualForm) {
   }
 }
 
+TEST_F(ImagePack, PixelsARunLengthBitmapSkipsShowItsFirstColour) {
+  const QRgb first = qRgb(10, 20, 30);
+  const QRgb red = qRgb(255, 0, 0);
+  // CARDIMAGE in RLE8: the lower thirty rows hold 200 red pixels each and end early, then the
+  // bitmap ends.
+  Bytes cards;
+  for (int row = 0; row < 30; ++row) cards.insert(cards.end(), {200, 1, 0, 0});
+  cards.insert(cards.end(), {0, 1});
+  // OTHERIMAGE in RLE4: ten red pixels in the bottom row, a delta ten to the right and two rows
+  // up, three red pixels, end of bitmap.
+  Bytes others = {10, 0x11, 0, 2, 10, 2, 3, 0x11, 0, 1};
+
+  Lists lists;
+  ASSERT_TRUE(FillImageLists(
+      Pack("rle.vif", ImagePackBytes(RunLengthDib(2240, 60, 8, {first, red}, cards),
+                                     RunLengthDib(160, 25, 4, {first, red}, others))),
+      true, lists.cards, lists.others));
+  EXPECT_EQ(lists.Card(0, 0, 59), red);
+  EXPECT_EQ(lists.Card(4, 39, 30), red);
+  EXPECT_EQ(lists.Card(5, 0, 59), first) << "after an early end of line";
+  EXPECT_EQ(lists.Card(0, 0, 29), first) << "after the end of the bitmap";
+  EXPECT_EQ(lists.Card(55, 39, 0), first);
+  EXPECT_EQ(lists.Other(0, 9, 24), red);
+  EXPECT_EQ(lists.Other(0, 10, 24), first) << "skipped by the delta";
+  EXPECT_EQ(lists.Other(0, 15, 23), first) << "skipped by the delta";
+  EXPECT_EQ(lists.Other(0, 19, 22), first) << "skipped by the delta";
+  EXPECT_EQ(lists.Other(0, 20, 22), red);
+  EXPECT_EQ(lists.Other(0, 22, 22), red);
+  EXPECT_EQ(lists.Other(0, 23, 22), first) << "after the end of the bitmap";
+  EXPECT_EQ(lists.Other(3, 39, 0), first);
+}
+
 TEST_F(ImagePack, ARefusedPackLeavesBothListsAsTheyWere) {
   QImage cards = TestStrip(40, 60, 56);
   QImage others = TestStrip(40, 25, 4);

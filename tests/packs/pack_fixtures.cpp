@@ -21,11 +21,11 @@ void Put(Bytes& bytes, std::size_t at, std::uint32_t value, int size) {
     bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-Bytes InfoHeader(const QImage& image, int bitCount, bool topDown, std::uint32_t colours) {
+Bytes InfoHeader(int width, int height, int bitCount, bool topDown, std::uint32_t colours) {
   Bytes header(40);
   Put(header, 0, 40, 4);
-  Put(header, 4, static_cast<std::uint32_t>(image.width()), 4);
-  Put(header, 8, static_cast<std::uint32_t>(topDown ? -image.height() : image.height()), 4);
+  Put(header, 4, static_cast<std::uint32_t>(width), 4);
+  Put(header, 8, static_cast<std::uint32_t>(topDown ? -height : height), 4);
   Put(header, 12, 1, 2);
   Put(header, 14, static_cast<std::uint32_t>(bitCount), 2);
   Put(header, 32, colours, 4);
@@ -52,7 +52,7 @@ QImage TestStrip(int cellWidth, int cellHeight, int cells) {
 }
 
 Bytes Dib24(const QImage& image, bool topDown) {
-  Bytes dib = InfoHeader(image, 24, topDown, 0);
+  Bytes dib = InfoHeader(image.width(), image.height(), 24, topDown, 0);
   std::size_t stride = (static_cast<std::size_t>(image.width()) * 3 + 3) / 4 * 4;
   for (int row = 0; row < image.height(); ++row) {
     int y = topDown ? row : image.height() - 1 - row;
@@ -70,7 +70,8 @@ Bytes Dib24(const QImage& image, bool topDown) {
 
 Bytes Dib8(const QImage& image) {
   QImage indexed = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
-  Bytes dib = InfoHeader(indexed, 8, false, static_cast<std::uint32_t>(indexed.colorCount()));
+  Bytes dib = InfoHeader(indexed.width(), indexed.height(), 8, false,
+                         static_cast<std::uint32_t>(indexed.colorCount()));
   for (QRgb colour : indexed.colorTable()) {
     dib.insert(dib.end(),
                {static_cast<std::uint8_t>(qBlue(colour)), static_cast<std::uint8_t>(qGreen(colour)),
@@ -83,6 +84,21 @@ Bytes Dib8(const QImage& image) {
       line[static_cast<std::size_t>(x)] = indexed.scanLine(y)[x];
     dib.insert(dib.end(), line.begin(), line.end());
   }
+  return dib;
+}
+
+Bytes RunLengthDib(int width, int height, int bitCount, const std::vector<QRgb>& colours,
+                   const Bytes& stream) {
+  Bytes dib =
+      InfoHeader(width, height, bitCount, false, static_cast<std::uint32_t>(colours.size()));
+  Put(dib, 16, bitCount == 8 ? 1 : 2, 4);
+  Put(dib, 20, static_cast<std::uint32_t>(stream.size()), 4);
+  for (QRgb colour : colours) {
+    dib.insert(dib.end(),
+               {static_cast<std::uint8_t>(qBlue(colour)), static_cast<std::uint8_t>(qGreen(colour)),
+                static_cast<std::uint8_t>(qRed(colour)), 0});
+  }
+  dib.insert(dib.end(), stream.begin(), stream.end());
   return dib;
 }
 

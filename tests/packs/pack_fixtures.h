@@ -23,6 +23,9 @@ QImage TestStrip(int cellWidth, int cellHeight, int cells);
 Bytes Dib24(const QImage& image, bool topDown);
 Bytes Dib8(const QImage& image);
 Bytes ResourceFileDib(const char* resourcePath);  // the DIB of a built-in .bmp
+// A bottom-up BI_RLE8 (bitCount 8) or BI_RLE4 (bitCount 4) DIB of the encoded stream.
+Bytes RunLengthDib(int width, int height, int bitCount, const std::vector<QRgb>& colours,
+                   const Bytes& stream);
 
 // A card-image pack with the given DIBs; an empty DIB leaves that bitmap out.
 Bytes ImagePackBytes(const Bytes& cardImage, const Bytes& otherImage);
