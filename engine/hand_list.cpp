@@ -1,6 +1,7 @@
 #include "hand_list.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace vorpo {
 
@@ -15,6 +16,7 @@ void HandList::Sort() {
 int HandList::Find(Card card) const {
   const Card* first = cards_.data();
   const Card* last = first + count_;
+  assert(std::is_sorted(first, last) && "a hand is searched only once sorted");
   const Card* it = std::lower_bound(first, last, card);
   return (it != last && *it == card) ? static_cast<int>(it - first) : -1;
 }

@@ -1,6 +1,7 @@
 // The card side of the game: the stock, the hands and the discard pile.
 #include "game.h"
 
+#include <cassert>
 #include <cstring>
 
 namespace vorpo {
@@ -40,6 +41,8 @@ Card NthStockCard(const std::array<std::uint8_t, kDeckSize>& owner, std::uint32_
 }  // namespace
 
 Card Game::DrawFromStock(std::uint8_t recipient, bool sortHand) {
+  // The stock count would wrap to 255 and the scan find no card.
+  assert(state.StockCount > 0 && "no draw from an empty stock");
   const Card drawn = NthStockCard(state.Owner, random_.Below(state.StockCount) + 1);
   state.Owner[drawn] = recipient;
   if (recipient < kSeats) {
@@ -52,6 +55,7 @@ Card Game::DrawFromStock(std::uint8_t recipient, bool sortHand) {
 
 void Game::MoveToDiscard(int seat, Card card) {
   HandList& hand = Hand(seat);
+  assert(hand.Contains(card) && "a card is discarded only from its holder's hand");
   hand.Sort();
   hand.Delete(hand.Find(card));
   state.Owner[state.TopCard] = kOwnerStock;

@@ -1,6 +1,8 @@
 // Starting and aborting matches, dealing, playing, drawing, passing and handing the turn on.
 #include "game.h"
 
+#include <cassert>
+
 namespace vorpo {
 
 void Game::Show(Control control, bool visible) {
@@ -114,6 +116,7 @@ void Game::PlayCard(Card card, int colourSource) {
     return;
   }
 
+  assert(Hand(state.CurSeat).Contains(card) && "a card is played from the hand whose turn it is");
   const bool answersPenalty = state.PenaltyPending;
   if (IsColoured(state.TopCard))
     state.SymbolInForce = static_cast<std::int8_t>(KindOf(state.TopCard));

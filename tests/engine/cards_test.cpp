@@ -150,5 +150,29 @@ TEST(Stock, GoldenDeal) {
             "018 022 079 097 105 | 031 046 083 089 095 | 004 011 050 053 073 | top 085 first 1");
 }
 
+// Callers keep these promises; a debug build stops at the first broken one instead of wrapping
+// the stock count or reading past a hand.
+#ifndef NDEBUG
+TEST(EnginePreconditionsDeathTest, BrokenPromisesStopADebugBuild) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  TestTable t;
+  t.s.Players = 2;
+  t.s.StartingCards = 7;
+  t.game.DealCards();
+  t.s.StockCount = 0;
+  EXPECT_DEATH(t.game.DrawFromStock(0, true), "empty stock");
+
+  t.game.DealCards();
+  t.s.CurSeat = 0;
+  const Card notHeld = t.s.Hands[1].At(0);
+  EXPECT_DEATH(t.game.PlayCard(notHeld), "hand whose turn it is");
+
+  HandList unsorted;
+  unsorted.Append(9);
+  unsorted.Append(3);
+  EXPECT_DEATH(unsorted.Find(3), "once sorted");
+}
+#endif
+
 }  // namespace
 }  // namespace vorpo
