@@ -1,6 +1,7 @@
-// The end of a deal: the last penalty is paid, the hands are laid open, the deal is scored
-// and the score sheet decides whether the match goes on.
+// The end of a deal: the last penalty is paid, the hands are laid open, the deal is scored,
+// the standings are shown and the match goes on or ends.
 #include "game.h"
+#include "match.h"
 
 namespace vorpo {
 
@@ -45,7 +46,16 @@ void Game::RecordScores(const std::array<int, kSeats>& scores) {
   for (int seat = 0; seat < state.Players; ++seat)
     state.ScoreLists[static_cast<std::size_t>(seat)].push_back(
         std::to_string(scores[static_cast<std::size_t>(seat)]));
-  if (!view_.ShowScoreSheet()) StartDeal();
+  if (!ShowScoreSheet()) StartDeal();
+}
+
+bool Game::ShowScoreSheet() {
+  const bool over = MatchIsOver(state);
+  // The Start command is back before the sheet shows; the standings stay whole until it closes.
+  if (over) RestoreStartCommand();
+  view_.ShowScoreSheet(Standings(state, over));
+  if (over) EndMatchState(state);
+  return over;
 }
 
 void Game::LoadScoreTable(const std::string& scoreTableFile, const std::string& programDir) {

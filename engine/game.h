@@ -71,6 +71,9 @@ class Game {
 
   // End of a deal and scoring; CurSeat is the seat that went out.
   void EndDeal();
+  // The standings after a deal: decides whether the match is over, shows the sheet and, once
+  // it is closed, ends a match that is over. True when it was.
+  bool ShowScoreSheet();
 
   // The computer player.
   void ComputerMove();

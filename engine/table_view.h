@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game_state.h"
+#include "match.h"
 
 namespace vorpo {
 
@@ -50,8 +51,9 @@ class TableView {
   // An error message box owned by the table window.
   virtual void ShowError(const std::string& text) = 0;
 
-  // Shows the standings modally; true when the match is over.
-  virtual bool ShowScoreSheet() = 0;
+  // Shows the standings at the end of a deal, modally; the engine has decided whether the match
+  // is over and ends it once the sheet is closed.
+  virtual void ShowScoreSheet(const Standings& standings) = 0;
 };
 
 }  // namespace vorpo

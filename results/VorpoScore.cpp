@@ -15,12 +15,12 @@
 #include <ctime>
 #include <limits>
 
+#include "match.h"
 #include "message_box.h"
 #include "place_near_owner.h"
 #include "results_file.h"
 #include "results_format.h"
 #include "results_save_dialog.h"
-#include "score_sheet_text.h"
 #include "window_hints.h"
 
 namespace {
@@ -121,31 +121,21 @@ TfrmScore::TfrmScore(vorpo::Game& game, const vorpo::ProgramSettings& settings, 
   resize(kInitialWidth, kInitialHeight);
 }
 
-bool TfrmScore::ShowScoreSheet() {
-  setWindowTitle(FromUtf8(vorpo::ScoreSheetCaption(false)));
-  SizeWidth();
-
-  vorpo::GameState& state = game_.state;
-  const bool over = vorpo::MatchIsOver(state);
-  const std::string text = vorpo::ScoreSheetText(state, over);
-  if (over) {
-    setWindowTitle(FromUtf8(vorpo::ScoreSheetCaption(true)));
-    game_.RestoreStartCommand();
-    vorpo::EndMatchState(state);
-  }
-  matchOver_ = over;
-
-  ShowText(text);
+void TfrmScore::ShowScoreSheet(const vorpo::Standings& standings) {
+  setWindowTitle(FromUtf8(standings.Caption()));
+  SizeWidth(standings.Players());
+  matchOver_ = standings.MatchOver();
+  ShowText(standings.Text());
   vorpo::PlaceNearOwner(owner_, this);
   Button1->setFocus();
   exec();
-  return over;
 }
 
 void TfrmScore::ShowStandings() {
   const bool seatsMoving = game_.state.TimerEnabled;
   if (seatsMoving) game_.SetTimer(false);
-  ShowScoreSheet();
+  // The standings as they are: a sheet opened from the menu never ends a match.
+  ShowScoreSheet(vorpo::Standings(game_.state, false));
   // Re-enabling starts a fresh interval: the next seat moves one full wait after the sheet
   // closes, as after any other move.
   if (seatsMoving) game_.SetTimer(true);
@@ -187,8 +177,8 @@ void TfrmScore::Panel1Resize() {
   Button1->move((frameGeometry().width() - Button1->width()) / 2, kButtonTop);
 }
 
-void TfrmScore::SizeWidth() {
-  const int columns = game_.state.Players * settings_.NameMax + 1;
+void TfrmScore::SizeWidth(int players) {
+  const int columns = players * settings_.NameMax + 1;
   Label1->setText(QString(columns, QLatin1Char(' ')));
   Label1->adjustSize();
   resize(Label1->width(), height());

@@ -24,10 +24,9 @@ class TfrmScore : public QDialog {
   // Created once at start-up, after the table window (owner), and reused for every showing.
   TfrmScore(vorpo::Game& game, const vorpo::ProgramSettings& settings, QWidget* owner);
 
-  // Fills the sheet, ends the match when it is over (Start command restored, no match running,
-  // score lists emptied), shows the sheet modally and answers whether the match is over.
-  // The table window's TableView::ShowScoreSheet is this call.
-  bool ShowScoreSheet();
+  // Fills the sheet with the standings the engine shows and shows it modally. The table
+  // window's TableView::ShowScoreSheet is this call.
+  void ShowScoreSheet(const vorpo::Standings& standings);
 
   // The menu's 成績表 (F9): the sheet at any time. The computer seats wait while it is open —
   // a deal they finished behind it would open the sheet a second time — and move on at their
@@ -59,7 +58,8 @@ class TfrmScore : public QDialog {
   void Panel1Resize();
   void FormClose();
 
-  void SizeWidth();
+  // The width the seats' names may take.
+  void SizeWidth(int players);
   void ShowText(const std::string& text);
   // Sizes the sheet to its wanted width where the screen holds it, to the screen's width with a
   // scroll bar where it does not.

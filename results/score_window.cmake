@@ -1,10 +1,4 @@
-# The results file (plain C++, so that tools read it without a window) and, with the GUI, the
-# score sheet window.
-target_sources(vorpo_results PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/results_format.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/results_file.cpp
-)
-
+# The score sheet window.
 if(VORPO_GUI)
   add_library(vorpo_score_window STATIC
     ${CMAKE_CURRENT_LIST_DIR}/VorpoScore.cpp

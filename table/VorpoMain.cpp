@@ -20,7 +20,6 @@
 #include "image_pack.h"
 #include "message_box.h"
 #include "program_paths.h"
-#include "score_sheet_text.h"
 #include "table_geometry.h"
 #include "table_style.h"
 
@@ -152,17 +151,9 @@ void TForm1::ShowError(const std::string& text) {
   vorpo::ShowErrorMessage(this, QString::fromStdString(text));
 }
 
-// Until the standings have a window of their own, the end of a deal needs only the decision
-// whether the match is over and what ending it does to the table.
-bool TForm1::ShowScoreSheet() {
-  if (frmScore_ != nullptr) return frmScore_->ShowScoreSheet();
-  // A table without its sheet window (a table tested on its own) decides the match silently.
-  const bool over = vorpo::MatchIsOver(game_.state);
-  if (over) {
-    game_.RestoreStartCommand();
-    vorpo::EndMatchState(game_.state);
-  }
-  return over;
+// A table without its sheet window (a table tested on its own) shows no standings.
+void TForm1::ShowScoreSheet(const vorpo::Standings& standings) {
+  if (frmScore_ != nullptr) frmScore_->ShowScoreSheet(standings);
 }
 
 bool TForm1::IsChecked() const {

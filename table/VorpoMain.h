@@ -88,7 +88,7 @@ class TForm1 : public QMainWindow,
   void SetTimerEnabled(bool enabled) override;
   void PlayTurnSound(const char* name) override;
   void ShowError(const std::string& text) override;
-  bool ShowScoreSheet() override;
+  void ShowScoreSheet(const vorpo::Standings& standings) override;
 
   // What the options and welcome dialogs need of the table.
   vorpo::Game& CurrentGame() override { return game_; }

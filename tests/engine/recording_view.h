@@ -2,6 +2,7 @@
 // player would see.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -36,9 +37,12 @@ class RecordingView : public TableView {
   void SetTimerEnabled(bool) override {}
   void PlayTurnSound(const char* name) override { sounds.push_back(name); }
   void ShowError(const std::string& text) override { errors.push_back(text); }
-  bool ShowScoreSheet() override {
+  void ShowScoreSheet(const Standings& standings) override {
     ++sheetsShown;
-    return onScoreSheet ? onScoreSheet() : true;
+    lastSheetOver = standings.MatchOver();
+    for (int seat = 0; seat < kSeats; ++seat)
+      listsShown[static_cast<std::size_t>(seat)] = standings.ScoreList(seat);
+    if (onScoreSheet) onScoreSheet(standings);
   }
 
   std::vector<std::string> calls;
@@ -53,8 +57,11 @@ class RecordingView : public TableView {
   int widened = -1;
   bool startCommand = true;
   int sheetsShown = 0;
-  // Answers ShowScoreSheet: whether the match is over. Ends the match by default.
-  std::function<bool()> onScoreSheet;
+  bool lastSheetOver = false;
+  // The score lists as the last sheet showed them.
+  std::array<std::vector<std::string>, kSeats> listsShown;
+  // Looks at the sheet while it is open.
+  std::function<void(const Standings&)> onScoreSheet;
 };
 
 // Lays out a deal by hand: hands as given, the top card, every other card in the stock, the
@@ -96,8 +103,10 @@ struct TestTable {
     s.StartingCards = 7;
     s.CalcProc = 1;
     s.NotFig = true;
-    s.IRWScore = 500;
-    s.JRTurns = 5;
+    // A match of one deal unless a test says otherwise, so that a deal's end is the table's
+    // last word: under the international rule any score reaches the winning score.
+    s.IRWScore = 1;
+    s.JRTurns = 1;
     for (int i = 0; i < kSeats; ++i)
       s.SeatNames[i] = s.ConfiguredNames[i] = "Seat" + std::to_string(i);
   }

@@ -10,9 +10,11 @@ namespace {
 
 using testing::TestTable;
 
-std::vector<std::string> LastScores(const GameState& s) {
+// The last deal's scores on the sheet that ended it.
+std::vector<std::string> LastScores(const TestTable& t) {
+  const GameState& s = t.s;
   std::vector<std::string> scores;
-  for (int seat = 0; seat < s.Players; ++seat) scores.push_back(s.ScoreLists[seat].back());
+  for (int seat = 0; seat < s.Players; ++seat) scores.push_back(t.view.listsShown[seat].back());
   return scores;
 }
 
@@ -27,9 +29,9 @@ TEST(Scoring, BothRules) {
     t.game.PlayCard(10);
     EXPECT_EQ(t.s.Direction, 0);
     if (rule == 0)
-      EXPECT_EQ(LastScores(t.s), (std::vector<std::string>{"0", "0", "82", "0"}));
+      EXPECT_EQ(LastScores(t), (std::vector<std::string>{"0", "0", "82", "0"}));
     else
-      EXPECT_EQ(LastScores(t.s), (std::vector<std::string>{"-12", "-70", "82", "0"}));
+      EXPECT_EQ(LastScores(t), (std::vector<std::string>{"-12", "-70", "82", "0"}));
     EXPECT_EQ(t.view.captions[2], "Seat2 (0)");
     EXPECT_EQ(t.view.widened, 2);
     EXPECT_EQ(t.view.finished, std::vector<int>{2});
@@ -45,7 +47,7 @@ TEST(Scoring, AWinningDrawTwoIsPaidBeforeTheHandsAreCounted) {
   EXPECT_EQ(t.view.sounds.back(), "SE17");
   int sum = 0;
   for (Card c : t.s.Hands[2]) sum += DefaultPointTable()[c];
-  EXPECT_EQ(t.s.ScoreLists[1].back(), std::to_string(sum));
+  EXPECT_EQ(t.view.listsShown[1].back(), std::to_string(sum));
 }
 
 TEST(Scoring, AStackedWinningDrawTwoCostsFour) {
@@ -86,15 +88,45 @@ TEST(Scoring, FinishBannerIsNotWrittenOnAHiddenComputerHand) {
   EXPECT_EQ(t.view.finished, std::vector<int>{0});
 }
 
-TEST(Scoring, TheMatchGoesOnUntilTheSheetSaysItIsOver) {
+TEST(Scoring, TheMatchGoesOnUntilItsLastDealAndThenEndsOnceTheSheetCloses) {
   TestTable t;
-  int sheets = 0;
-  t.view.onScoreSheet = [&] { return ++sheets == 2; };
   t.s.Players = 2;
+  t.s.CalcProc = 1;
+  t.s.JRTurns = 2;
+  t.s.MatchState = 0;
+  t.view.startCommand = false;
+  bool runningWhileShown = false;
+  std::size_t listedWhileShown = 0;
+  t.view.onScoreSheet = [&](const Standings& standings) {
+    runningWhileShown = t.s.MatchRunning();
+    listedWhileShown = t.s.ScoreLists[0].size();
+    EXPECT_EQ(standings.Players(), 2);
+  };
   t.Lay(8, {{10}, {0, 1}}, 0);
   t.game.PlayCard(10);
+  EXPECT_FALSE(t.view.lastSheetOver);
   EXPECT_NE(t.s.Direction, 0);  // the next deal was dealt at once
   EXPECT_EQ(t.s.Hands[0].Count(), 7);
+  EXPECT_FALSE(t.view.startCommand);
+
+  t.Lay(8, {{10}, {0, 1}}, 0);
+  t.game.PlayCard(10);
+  EXPECT_TRUE(t.view.lastSheetOver);
+  EXPECT_TRUE(runningWhileShown);
+  EXPECT_EQ(listedWhileShown, 2u);
+  EXPECT_EQ(t.s.MatchState, kNoMatch);
+  EXPECT_EQ(t.s.Direction, 0);
+  EXPECT_TRUE(t.view.startCommand);
+  for (const auto& list : t.s.ScoreLists) EXPECT_TRUE(list.empty());
+  EXPECT_EQ(t.view.sheetsShown, 2);
+}
+
+TEST(Scoring, ASheetWithoutADealNeverEndsTheMatch) {
+  TestTable t;
+  t.s.MatchState = 0;
+  EXPECT_FALSE(t.game.ShowScoreSheet());
+  EXPECT_TRUE(t.s.MatchRunning());
+  EXPECT_FALSE(t.view.lastSheetOver);
 }
 
 class ScoreTableFile : public ::testing::Test {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "match.h"
+
 namespace vorpo::text {
 namespace {
 
@@ -51,6 +53,30 @@ TEST(Cp932Text, CutsAtCharacterBoundaries) {
   EXPECT_EQ(CutCp932("\x83\x5C\x83\x5C", 3), "\x83\x5C");
   EXPECT_EQ(CutCp932("\xB1\xB2\xB3", 2), "\xB1\xB2");
   EXPECT_EQ(CutCp932("abc\x83", 10), "abc");
+}
+
+// The score sheet counts a name's columns without the converter; for every character the
+// encoding holds, the count is the character's length in CP932 bytes.
+TEST(Cp932Text, TheSheetsNameColumnsAreCp932Lengths) {
+  std::string all;
+  for (char32_t code = 1; code < 0x10000; ++code) {
+    if (code >= 0xD800 && code <= 0xDFFF) continue;
+    std::string utf8;
+    if (code < 0x80) {
+      utf8 = static_cast<char>(code);
+    } else if (code < 0x800) {
+      utf8 = {static_cast<char>(0xC0 | (code >> 6)), static_cast<char>(0x80 | (code & 0x3F))};
+    } else {
+      utf8 = {static_cast<char>(0xE0 | (code >> 12)),
+              static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
+              static_cast<char>(0x80 | (code & 0x3F))};
+    }
+    const auto length = Cp932Length(utf8);
+    if (!length) continue;
+    ASSERT_EQ(NameColumns(utf8), *length) << "U+" << std::hex << static_cast<int>(code);
+    all += utf8;
+  }
+  EXPECT_EQ(NameColumns(all), Cp932Length(all));
 }
 
 }  // namespace

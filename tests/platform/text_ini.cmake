@@ -6,5 +6,5 @@ add_executable(vorpo_platform_text_tests
   ${CMAKE_CURRENT_LIST_DIR}/ini_path_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/whole_file_test.cpp
 )
-target_link_libraries(vorpo_platform_text_tests PRIVATE vorpo_platform GTest::gtest_main)
+target_link_libraries(vorpo_platform_text_tests PRIVATE vorpo_platform vorpo_engine GTest::gtest_main)
 gtest_discover_tests(vorpo_platform_text_tests)

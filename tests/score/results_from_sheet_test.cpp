@@ -58,7 +58,7 @@ SeenClosing EndRankedMatch(SheetTable& t, const Answers& answers) {
         ->setText(QString::fromStdString(answers.file));
     dialog->accept();
   });
-  seen.sheet = t.ShowAndClose([&] { t.sheet.ShowScoreSheet(); }).text;
+  seen.sheet = t.ShowAndClose([&] { t.ShowScoreSheet(); }).text;
   testing::StopWaiting();
   return seen;
 }
@@ -107,7 +107,7 @@ TEST(ResultsFromTheSheet, OnlyAConfirmedRankedResultIsWritten) {
     t.s.Ranking = false;
     t.Standings({"Taro", "Jiro"}, {{0, 500}});
     const auto asked = WhenModal<QMessageBox>([](QMessageBox* box) { box->reject(); });
-    t.ShowAndClose([&] { EXPECT_TRUE(t.sheet.ShowScoreSheet()); });
+    t.ShowAndClose([&] { EXPECT_TRUE(t.ShowScoreSheet()); });
     testing::StopWaiting();
     EXPECT_FALSE(*asked);
   }

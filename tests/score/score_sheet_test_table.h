@@ -35,6 +35,17 @@ struct SheetTable {
   QWidget owner;
   TfrmScore sheet{table.game, settings, &owner};
 
+  SheetTable() {
+    // The game's own match lengths.
+    s.IRWScore = 500;
+    s.JRTurns = 5;
+    table.view.onScoreSheet = [this](const vorpo::Standings& standings) {
+      sheet.ShowScoreSheet(standings);
+    };
+  }
+  // The standings as the engine shows them after a deal: true when the match is over.
+  bool ShowScoreSheet() { return table.game.ShowScoreSheet(); }
+
   // A running match of these seats with one row of deal scores per deal ended so far.
   void Standings(std::vector<std::string> names, std::vector<std::vector<int>> deals,
                  int calcProc = 0) {

@@ -23,7 +23,7 @@ TEST(ScoreSheet, ShowsTheStandingsInTheTextArea) {
   SheetTable t;
   t.Standings({"Taro", "Jiro", "Hana"}, {{45, 0, 0}, {0, 30, 0}});
   bool over = true;
-  const auto seen = t.ShowAndClose([&] { over = t.sheet.ShowScoreSheet(); });
+  const auto seen = t.ShowAndClose([&] { over = t.ShowScoreSheet(); });
   EXPECT_FALSE(over);
   EXPECT_EQ(seen.title, kCaption);
   EXPECT_EQ(seen.text, Lines({"Taro" + Spaces(9) + "Jiro" + Spaces(9) + "Hana", "",
@@ -49,7 +49,7 @@ TEST(ScoreSheet, TextIsFixedPitchWithLinesThirteenPixelsApartAndNoCaret) {
 
   t.Standings({"Taro", "Jiro"}, {});
   QWidget* focused = nullptr;
-  t.ShowAndClose([&] { t.sheet.ShowScoreSheet(); },
+  t.ShowAndClose([&] { t.ShowScoreSheet(); },
                  [&](TfrmScore* open) {
                    open->activateWindow();
                    ASSERT_TRUE(QTest::qWaitForWindowActive(open));
@@ -63,11 +63,11 @@ TEST(ScoreSheet, EndsTheMatchAtTheWinningScore) {
   SheetTable t;
   t.s.IRWScore = 500;
   t.Standings({"Taro", "Jiro", "Hana"}, {{0, 499, 0}});
-  EXPECT_FALSE(t.ShowAndClose([&] { t.sheet.ShowScoreSheet(); }).title.contains(u'-'));
+  EXPECT_FALSE(t.ShowAndClose([&] { t.ShowScoreSheet(); }).title.contains(u'-'));
 
   t.Standings({"Taro", "Jiro", "Hana"}, {{0, 499, 0}, {0, 1, 0}});
   bool over = false;
-  const auto seen = t.ShowAndClose([&] { over = t.sheet.ShowScoreSheet(); });
+  const auto seen = t.ShowAndClose([&] { over = t.ShowScoreSheet(); });
   EXPECT_TRUE(over);
   EXPECT_EQ(seen.title, kMatchOverCaption);
   EXPECT_TRUE(seen.text.endsWith(QStringLiteral("\r\n\r\nWINNER : Jiro")));
@@ -81,16 +81,16 @@ TEST(ScoreSheet, TiesAndTheDealLimitsNameEveryBestSeat) {
   t.s.JRTurns = 2;
   t.Standings({"Taro", "Jiro", "Hana"}, {{10, -10, 0}, {0, -10, 10}}, 1);
   EXPECT_TRUE(t.ShowAndClose([&] {
-                 t.sheet.ShowScoreSheet();
+                 t.ShowScoreSheet();
                }).text.endsWith(QStringLiteral("WINNER : Taro Hana")));
 
   // Nobody reaches the winning score in 30 deals of the international rule.
   t.s.IRWScore = 1000;
   t.Standings({"Taro", "Jiro"}, std::vector<std::vector<int>>(29, {10, 10}));
-  EXPECT_EQ(t.ShowAndClose([&] { t.sheet.ShowScoreSheet(); }).title, kCaption);
+  EXPECT_EQ(t.ShowAndClose([&] { t.ShowScoreSheet(); }).title, kCaption);
   t.s.ScoreLists[0].push_back("0");
   t.s.ScoreLists[1].push_back("0");
-  const auto seen = t.ShowAndClose([&] { t.sheet.ShowScoreSheet(); });
+  const auto seen = t.ShowAndClose([&] { t.ShowScoreSheet(); });
   EXPECT_EQ(seen.title, kMatchOverCaption);
   EXPECT_TRUE(seen.text.endsWith(QStringLiteral("WINNER : Taro Jiro")));
 }
@@ -102,7 +102,7 @@ TEST(ScoreSheet, ASheetWiderThanTheScreenScrollsAndStaysOnIt) {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   bool scrolls = false;
   QRect frame;
-  const auto seen = t.ShowAndClose([&] { t.sheet.ShowScoreSheet(); },
+  const auto seen = t.ShowAndClose([&] { t.ShowScoreSheet(); },
                                    [&](TfrmScore* open) {
                                      scrolls = open->Memo1->horizontalScrollBar()->isVisible();
                                      frame = open->frameGeometry();
@@ -121,7 +121,7 @@ TEST(ScoreSheet, TheSheetWidensToAWinnerLineLongerThanTheNames) {
   t.Standings(names, {std::vector<int>(10, 0)}, 1);
   int room = 0;
   const auto seen =
-      t.ShowAndClose([&] { t.sheet.ShowScoreSheet(); },
+      t.ShowAndClose([&] { t.ShowScoreSheet(); },
                      [&](TfrmScore* open) { room = open->Memo1->viewport()->width(); });
   const QString winner = seen.text.mid(seen.text.lastIndexOf(QStringLiteral("WINNER")));
   ASSERT_EQ(winner.count(QStringLiteral("Abcdefghijkl")), 10);
@@ -155,7 +155,7 @@ TEST(ScoreSheet, WidthFollowsSeatsAndNameLengthHeightFollowsLines) {
       t.settings.NameMax = nameMax;
       t.Standings(std::vector<std::string>(static_cast<std::size_t>(seats), "Name"),
                   {std::vector<int>(static_cast<std::size_t>(seats), 0)});
-      const auto seen = t.ShowAndClose([&] { t.sheet.ShowScoreSheet(); });
+      const auto seen = t.ShowAndClose([&] { t.ShowScoreSheet(); });
       const int width = metrics.horizontalAdvance(QString(seats * nameMax + 1, u' '));
       SCOPED_TRACE(std::to_string(seats) + " seats, names of " + std::to_string(nameMax));
       EXPECT_EQ(seen.geometry.width(), width);
@@ -191,7 +191,6 @@ TEST(ScoreSheet, TheNextDealWaitsForTheSheetToClose) {
   t.Standings({"Taro", "Jiro", "Hana"}, {});
   t.s.JRTurns = 2;
   t.s.CalcProc = 1;
-  t.table.view.onScoreSheet = [&] { return t.sheet.ShowScoreSheet(); };
   bool dealRunningWhileOpen = true;
   const auto seen = t.ShowAndClose([&] { EndADeal(t); },
                                    [&](TfrmScore*) { dealRunningWhileOpen = t.s.DealRunning(); });

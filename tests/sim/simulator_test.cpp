@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
+#include "match.h"
 #include "run.h"
-#include "score_sheet_text.h"
 #include "sim_options.h"
 
 namespace vorpo::sim {

@@ -1,12 +1,11 @@
-// The simulator's table: nothing is drawn and nothing is heard. At the end of every deal it
-// does what the score sheet does to the game, without the window: it decides whether the
-// match is over and, when it is, keeps the sheet's final text and ends the match.
+// The simulator's table: nothing is drawn and nothing is heard. Of the sheets the engine shows
+// at the end of every deal it keeps the one that ends a match.
 #pragma once
 
 #include <array>
 #include <string>
 
-#include "game.h"
+#include "match.h"
 #include "table_view.h"
 
 namespace vorpo::sim {
@@ -46,14 +45,12 @@ struct MatchSheet {
 
 class SheetView : public SilentView {
  public:
-  void Attach(Game& game) { game_ = &game; }
-  bool ShowScoreSheet() override;
+  void ShowScoreSheet(const Standings& standings) override;
 
   // The sheet of the match that ended last.
   const MatchSheet& LastSheet() const { return last_; }
 
  private:
-  Game* game_ = nullptr;
   MatchSheet last_;
 };
 

@@ -13,7 +13,6 @@ constexpr std::uint64_t kTurnsBeyondAnyDeal = 1'000'000;
 
 Simulator::Simulator(const GameState& settings, std::uint64_t seed)
     : random_(seed), game_(view_, random_) {
-  view_.Attach(game_);
   game_.state = settings;
   game_.state.MatchState = kNoMatch;
   game_.state.Direction = 0;

@@ -1,10 +1,10 @@
-#include "score_sheet_text.h"
+#include "match.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
-
-#include "cp932_text.h"
+#include <cstdint>
+#include <utility>
 
 namespace vorpo {
 
@@ -57,14 +57,32 @@ void AppendRightAligned(std::string& text, const std::string& number) {
   text += kNumberGap;
 }
 
-// A name's width in the fixed-pitch font is its length in CP932 bytes. Every way a name enters
-// the program refuses characters outside CP932; should one slip through, its UTF-8 length still
-// gives a usable width.
-std::size_t NameWidth(const std::string& name) {
-  return text::Cp932Length(name).value_or(name.size());
+// The code point of the UTF-8 sequence starting at text[i], and its length in bytes. Names
+// come from the settings store, already valid UTF-8; a stray byte counts as a character.
+std::pair<char32_t, std::size_t> CodePointAt(std::string_view text, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char lead = byte(i);
+  const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+  if (lead < 0x80 || lead < 0xC0 || i + length > text.size()) return {lead, 1};
+  char32_t code = lead & (0x3F >> (length - 1));
+  for (std::size_t k = 1; k < length; ++k) code = (code << 6) | (byte(i + k) & 0x3F);
+  return {code, length};
 }
 
 }  // namespace
+
+std::size_t NameColumns(std::string_view utf8) {
+  std::size_t columns = 0;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto [code, length] = CodePointAt(utf8, i);
+    i += length;
+    // ASCII, the yen sign, the overline and the half-width katakana U+FF61..U+FF9F.
+    const bool halfWidth =
+        code < 0x80 || code == 0xA5 || code == 0x203E || (code >= 0xFF61 && code <= 0xFF9F);
+    columns += halfWidth ? 1 : 2;
+  }
+  return columns;
+}
 
 std::array<int, kSeats> SeatTotals(const GameState& state) {
   std::array<int, kSeats> totals{};
@@ -93,7 +111,7 @@ std::string ScoreSheetText(const GameState& state, bool matchOver) {
   for (int seat = 0; seat < seats; ++seat) {
     const std::string& name = state.SeatNames[static_cast<std::size_t>(seat)];
     text += name;
-    const std::size_t width = NameWidth(name);
+    const std::size_t width = NameColumns(name);
     if (width < kNameWidth) text.append(kNameWidth - width, ' ');
     text += ' ';
   }

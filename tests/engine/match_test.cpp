@@ -1,4 +1,4 @@
-#include "score_sheet_text.h"
+#include "match.h"
 
 #include <gtest/gtest.h>
 
