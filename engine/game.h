@@ -90,8 +90,8 @@ class Game {
   // The score table: reports an unopenable file through the view and keeps the defaults.
   void LoadScoreTable(const std::string& scoreTableFile, const std::string& programDir);
 
-  // Shows or hides a table control and remembers it in the state.
-  void Show(Control control, bool visible);
+  // Shows or hides an indicator and remembers it in the state.
+  void Show(Indicator indicator, bool visible);
   void SetTimer(bool enabled);
 
  private:

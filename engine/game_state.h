@@ -13,25 +13,26 @@
 
 namespace vorpo {
 
-// Table controls whose visibility is game state. The colour chooser is the five controls
-// Label4..Label8, always shown and hidden together.
-enum class Control : std::uint8_t {
-  Bevel1,
-  imgArrowUp,
-  imgArrowDown,
-  Image1,
-  Image2,
-  Image3,
-  Image4,
-  Label1,
-  Label2,
-  Label3,
-  Button1,
-  ColourChooser,
+// What the table shows of the game, and so what the human may do: draw while the stock is
+// shown, pass while a pass is offered, name a colour while the colour chooser is open. The
+// table window maps each to its controls.
+enum class Indicator : std::uint8_t {
+  PileFrame,      // the frame around the piles
+  ArrowUp,        // the direction arrow for direction -1
+  ArrowDown,      // the direction arrow for direction +1
+  TopCard,        // the top card of the discard pile
+  Stock,          // the stock; hidden while it is empty
+  EmptyStock,     // the picture under the stock, seen while it is empty
+  ColourSwatch,   // the named colour
+  Penalty,        // the pending penalty's count
+  SwatchCaption,  // the caption beside the swatch
+  Symbol,         // the symbol in force
+  Pass,           // the pass offered to the human
+  ColourChooser,  // the four colours to name and their prompt
   Count
 };
 
-inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Count);
+inline constexpr std::size_t kIndicatorCount = static_cast<std::size_t>(Indicator::Count);
 
 inline constexpr std::uint8_t kNoMatch = 255;
 
@@ -79,11 +80,11 @@ struct GameState {
   // One decimal text per deal of the running match, per seat.
   std::array<std::vector<std::string>, kSeats> ScoreLists{};
 
-  // Which table controls are showing, and whether the turn timer runs.
-  std::array<bool, kControlCount> Visible{};
+  // Which indicators the table shows, and whether the turn timer runs.
+  std::array<bool, kIndicatorCount> Visible{};
   bool TimerEnabled = false;
 
-  bool IsVisible(Control c) const { return Visible[static_cast<std::size_t>(c)]; }
+  bool IsVisible(Indicator c) const { return Visible[static_cast<std::size_t>(c)]; }
   bool DealRunning() const { return Direction != 0; }
   bool MatchRunning() const { return MatchState == 0; }
 };

@@ -16,7 +16,7 @@ void Game::PlayHandPosition(int position) {
   const Card card = hand.At(position);
   if (!CanPlay(card)) return;
   PlayCard(card);
-  Show(Control::Button1, false);
+  Show(Indicator::Pass, false);
 }
 
 void Game::DefaultMove() {
@@ -25,19 +25,19 @@ void Game::DefaultMove() {
     Label4Click(ChooseColor());
     return;
   }
-  const bool passOffered = state.IsVisible(Control::Button1);
+  const bool passOffered = state.IsVisible(Indicator::Pass);
   if (passOffered && !state.NotYama) {
     const HandList& hand = Hand(0);
     if (hand.Count() > 0 && CanPlay(hand.At(hand.Count() - 1))) {
       PlayCard(hand.At(hand.Count() - 1));
-      Show(Control::Button1, false);
+      Show(Indicator::Pass, false);
     } else {
       DoPass();
     }
     return;
   }
   if (PlayFirstLegal()) {
-    if (state.IsVisible(Control::Button1)) Show(Control::Button1, false);
+    if (state.IsVisible(Indicator::Pass)) Show(Indicator::Pass, false);
     return;
   }
   if (passOffered) {

@@ -49,7 +49,7 @@ Card Game::DrawFromStock(std::uint8_t recipient, bool sortHand) {
     Hand(recipient).Append(drawn);
     if (sortHand) Hand(recipient).Sort();
   }
-  if (--state.StockCount == 0) Show(Control::Image2, false);
+  if (--state.StockCount == 0) Show(Indicator::Stock, false);
   return drawn;
 }
 

@@ -29,7 +29,7 @@ class TableView {
   virtual void WriteFinish(int seat) = 0;
 
   // Indicators.
-  virtual void SetVisible(Control control, bool visible) = 0;
+  virtual void SetVisible(Indicator indicator, bool visible) = 0;
   virtual void FillSwatch(int colourIndex) = 0;
   virtual void SetPenaltyCaption(const std::string& text) = 0;
   virtual void SetSymbolCaption(char symbol) = 0;

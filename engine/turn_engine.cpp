@@ -5,9 +5,9 @@
 
 namespace vorpo {
 
-void Game::Show(Control control, bool visible) {
-  state.Visible[static_cast<std::size_t>(control)] = visible;
-  view_.SetVisible(control, visible);
+void Game::Show(Indicator indicator, bool visible) {
+  state.Visible[static_cast<std::size_t>(indicator)] = visible;
+  view_.SetVisible(indicator, visible);
 }
 
 void Game::SetTimer(bool enabled) {
@@ -58,7 +58,7 @@ void Game::StartMatch() {
   }
   view_.ApplyNameFont();
   view_.SetStartCommand(false);
-  Show(Control::Image1, true);
+  Show(Indicator::TopCard, true);
   state.MatchState = 0;
   StartDeal();
 }
@@ -72,7 +72,7 @@ void Game::AbortMatch() {
   SetTimer(false);
   RestoreStartCommand();
   state.HasDrawn = false;
-  Show(Control::Button1, false);
+  Show(Indicator::Pass, false);
   view_.RepaintWindow();
 }
 
@@ -95,13 +95,14 @@ void Game::StartDeal() {
   view_.DrawHand(0, false);
   for (int seat = 1; seat < state.Players; ++seat) view_.DrawHand(seat, true);
   HighlightTurn();
-  for (Control c : {Control::Image2, Control::Image3, Control::imgArrowDown, Control::Bevel1})
+  for (Indicator c :
+       {Indicator::Stock, Indicator::EmptyStock, Indicator::ArrowDown, Indicator::PileFrame})
     Show(c, true);
-  for (Control c :
-       {Control::imgArrowUp, Control::Image4, Control::Label1, Control::Label2, Control::Label3})
+  for (Indicator c : {Indicator::ArrowUp, Indicator::ColourSwatch, Indicator::Penalty,
+                      Indicator::SwatchCaption, Indicator::Symbol})
     Show(c, false);
   state.SymbolShown = false;
-  if (state.IsVisible(Control::ColourChooser)) ShowColourChooser(false);
+  if (state.IsVisible(Indicator::ColourChooser)) ShowColourChooser(false);
   view_.RepaintWindow();
   SetTimer(state.CurSeat != 0);
 }
@@ -120,7 +121,7 @@ void Game::PlayCard(Card card, int colourSource) {
   const bool answersPenalty = state.PenaltyPending;
   if (IsColoured(state.TopCard))
     state.SymbolInForce = static_cast<std::int8_t>(KindOf(state.TopCard));
-  Show(Control::Image2, true);
+  Show(Indicator::Stock, true);
   MoveToDiscard(state.CurSeat, card);
   state.Step = 1;
   ++counters.moves;
@@ -191,7 +192,7 @@ void Game::DoPass() {
   Hand(seat).Sort();
   view_.DrawHand(seat, seat != 0);
   view_.RepaintHand(seat);
-  Show(Control::Button1, false);
+  Show(Indicator::Pass, false);
   state.PenaltyPending = false;
   state.PenaltyCount = 0;
   state.PrevSeat = state.CurSeat;
@@ -201,9 +202,9 @@ void Game::DoPass() {
 
 void Game::Image2Click() {
   if (state.AwaitingColour || state.CurSeat != 0 || state.Direction == 0 ||
-      state.IsVisible(Control::Button1) || state.PenaltyPending || state.StockCount == 0)
+      state.IsVisible(Indicator::Pass) || state.PenaltyPending || state.StockCount == 0)
     return;
-  Show(Control::Button1, true);
+  Show(Indicator::Pass, true);
   DrawFromStock(0, state.NotYama);
   ++counters.draws;
   view_.DrawHand(0, false);
@@ -230,23 +231,23 @@ void Game::AdvanceTurn() {
   state.CurSeat = static_cast<std::int8_t>(WrapSeat(state.CurSeat));
   const bool blackOnTop = IsBlack(state.TopCard);
   if (blackOnTop) view_.FillSwatch(state.NamedColour);
-  Show(Control::Image4, blackOnTop);
-  Show(Control::Label2, blackOnTop);
+  Show(Indicator::ColourSwatch, blackOnTop);
+  Show(Indicator::SwatchCaption, blackOnTop);
   if (state.PenaltyPending) {
     view_.SetPenaltyCaption("Draw: " + std::to_string(state.PenaltyCount));
-    Show(Control::Label1, state.DefDraw);
+    Show(Indicator::Penalty, state.DefDraw);
   } else {
-    Show(Control::Label1, false);
+    Show(Indicator::Penalty, false);
   }
-  Show(Control::imgArrowDown, state.Direction == 1);
-  Show(Control::imgArrowUp, state.Direction != 1);
-  Show(Control::Button1, state.CurSeat == 0 && state.StockCount == 0);
+  Show(Indicator::ArrowDown, state.Direction == 1);
+  Show(Indicator::ArrowUp, state.Direction != 1);
+  Show(Indicator::Pass, state.CurSeat == 0 && state.StockCount == 0);
   if (state.WildFront && blackOnTop &&
       (!state.PenaltyPending || state.SymbolInForce == kKindDrawTwo)) {
     ShowSymbolInForce();
     state.SymbolShown = true;
   } else {
-    Show(Control::Label3, false);
+    Show(Indicator::Symbol, false);
     state.SymbolShown = false;
   }
   if (state.Direction != 0) {
@@ -257,7 +258,7 @@ void Game::AdvanceTurn() {
     // holds an answer and may choose between answering and paying with the pass button.
     if (state.PenaltyPending && state.CurSeat == 0) {
       if (state.DefDraw && HumanHasLegalCard())
-        Show(Control::Button1, true);
+        Show(Indicator::Pass, true);
       else
         timer = true;
     }
@@ -273,11 +274,11 @@ void Game::HighlightTurn() {
 
 void Game::ShowSymbolInForce() {
   view_.SetSymbolCaption(kSymbolChars[state.SymbolInForce]);
-  Show(Control::Label3, true);
+  Show(Indicator::Symbol, true);
 }
 
 void Game::ShowColourChooser(bool visible) {
-  Show(Control::ColourChooser, visible);
+  Show(Indicator::ColourChooser, visible);
 }
 
 }  // namespace vorpo

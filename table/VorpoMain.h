@@ -77,7 +77,7 @@ class TForm1 : public QMainWindow,
   void ApplyNameFont() override;
   void WidenHand(int seat) override;
   void WriteFinish(int seat) override;
-  void SetVisible(vorpo::Control control, bool visible) override;
+  void SetVisible(vorpo::Indicator indicator, bool visible) override;
   void FillSwatch(int colourIndex) override;
   void SetPenaltyCaption(const std::string& text) override;
   void SetSymbolCaption(char symbol) override;
@@ -179,7 +179,7 @@ class TForm1 : public QMainWindow,
   void SetClientSize(int width, int height);
   void KeepOnScreenHorizontally();
   void KeepOnScreenVertically();
-  QWidget* ControlWidget(vorpo::Control control) const;
+  QWidget* IndicatorWidget(vorpo::Indicator indicator) const;
 
   vorpo::Random random_;
   vorpo::Game game_;

@@ -9,7 +9,7 @@
 #include "table_geometry.h"
 #include "table_style.h"
 
-using vorpo::Control;
+using vorpo::Indicator;
 using vorpo::WinColour;
 
 namespace {
@@ -92,43 +92,43 @@ void TForm1::WriteFinish(int seat) {
                                    WinColour(vorpo::kNavy));
 }
 
-QWidget* TForm1::ControlWidget(Control control) const {
-  switch (control) {
-    case Control::Bevel1:
+QWidget* TForm1::IndicatorWidget(Indicator indicator) const {
+  switch (indicator) {
+    case Indicator::PileFrame:
       return Bevel1;
-    case Control::imgArrowUp:
+    case Indicator::ArrowUp:
       return imgArrowUp;
-    case Control::imgArrowDown:
+    case Indicator::ArrowDown:
       return imgArrowDown;
-    case Control::Image1:
+    case Indicator::TopCard:
       return Image1;
-    case Control::Image2:
+    case Indicator::Stock:
       return Image2;
-    case Control::Image3:
+    case Indicator::EmptyStock:
       return Image3;
-    case Control::Image4:
+    case Indicator::ColourSwatch:
       return Image4;
-    case Control::Label1:
+    case Indicator::Penalty:
       return Label1;
-    case Control::Label2:
+    case Indicator::SwatchCaption:
       return Label2;
-    case Control::Label3:
+    case Indicator::Symbol:
       return Label3;
-    case Control::Button1:
+    case Indicator::Pass:
       return Button1;
-    case Control::ColourChooser:
-    case Control::Count:
+    case Indicator::ColourChooser:
+    case Indicator::Count:
       break;
   }
   return nullptr;
 }
 
-void TForm1::SetVisible(Control control, bool visible) {
-  if (control == Control::ColourChooser) {
+void TForm1::SetVisible(Indicator indicator, bool visible) {
+  if (indicator == Indicator::ColourChooser) {
     for (QWidget* part : {Label4, Label5, Label6, Label7, Label8}) part->setVisible(visible);
     return;
   }
-  if (QWidget* widget = ControlWidget(control)) widget->setVisible(visible);
+  if (QWidget* widget = IndicatorWidget(indicator)) widget->setVisible(visible);
 }
 
 void TForm1::FillSwatch(int colourIndex) {

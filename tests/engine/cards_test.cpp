@@ -81,10 +81,10 @@ TEST(Stock, DrawingTheLastCardHidesTheStock) {
   Card only = 0;
   for (int c = 0; c < kDeckSize; ++c)
     if (t.s.Owner[c] == kOwnerStock) only = static_cast<Card>(c);
-  t.game.Show(Control::Image2, true);
+  t.game.Show(Indicator::Stock, true);
   EXPECT_EQ(t.game.DrawFromStock(1, true), only);
   EXPECT_EQ(t.s.StockCount, 0);
-  EXPECT_FALSE(t.s.IsVisible(Control::Image2));
+  EXPECT_FALSE(t.s.IsVisible(Indicator::Stock));
 }
 
 TEST(Stock, PlayingReturnsTheOldTopCardToTheStock) {
@@ -114,7 +114,7 @@ TEST(Stock, HumansDrawStaysLastWithoutNotYama) {
       EXPECT_LT(hand.At(2), 100);  // the drawn card stays at the right-hand end
     }
     EXPECT_TRUE(t.s.HasDrawn);
-    EXPECT_TRUE(t.s.IsVisible(Control::Button1));
+    EXPECT_TRUE(t.s.IsVisible(Indicator::Pass));
     EXPECT_EQ(t.view.sounds.back(), "SE12");
   }
 }

@@ -27,7 +27,7 @@ TEST(HumanInput, AfterADrawOnlyTheDrawnCardPlaysWithoutNotYama) {
   t.game.DefaultMove();  // the drawn card cannot be played: the space bar passes
   EXPECT_EQ(t.view.sounds.back(), "SE11");
   EXPECT_EQ(t.s.Hands[0].Count(), 3);
-  EXPECT_FALSE(t.s.IsVisible(Control::Button1));
+  EXPECT_FALSE(t.s.IsVisible(Indicator::Pass));
   EXPECT_EQ(t.s.CurSeat, 1);
 }
 
@@ -39,7 +39,7 @@ TEST(HumanInput, WithNotYamaAnyLegalCardFollowsTheDraw) {
   const int position = t.s.Hands[0].Find(kRed6);
   t.game.PlayHandPosition(position);
   EXPECT_EQ(t.s.TopCard, kRed6);
-  EXPECT_FALSE(t.s.IsVisible(Control::Button1));
+  EXPECT_FALSE(t.s.IsVisible(Indicator::Pass));
 }
 
 TEST(HumanInput, PressesOutsideTheTurnOrOfIllegalCardsAreIgnored) {
@@ -82,7 +82,7 @@ TEST(HumanInput, SpaceDrawsWhenNothingIsLegalAndPassesOnAnEmptyStock) {
   TestTable u;
   LayDrawTurn(u, {kBlue3, kGreen8});
   u.LeaveInStock(0, 1);
-  u.game.Show(Control::Button1, true);  // offered at the start of the turn
+  u.game.Show(Indicator::Pass, true);  // offered at the start of the turn
   u.game.DefaultMove();
   EXPECT_EQ(u.view.sounds.back(), "SE11");
   EXPECT_EQ(u.s.CurSeat, 1);

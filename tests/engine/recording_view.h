@@ -26,7 +26,7 @@ class RecordingView : public TableView {
   void ApplyNameFont() override {}
   void WidenHand(int seat) override { widened = seat; }
   void WriteFinish(int seat) override { finished.push_back(seat); }
-  void SetVisible(Control, bool) override {}
+  void SetVisible(Indicator, bool) override {}
   void FillSwatch(int colourIndex) override { swatch = colourIndex; }
   void SetPenaltyCaption(const std::string& text) override { penaltyCaption = text; }
   void SetSymbolCaption(char symbol) override { symbolCaption = symbol; }

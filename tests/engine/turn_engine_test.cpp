@@ -34,8 +34,8 @@ TEST(TurnEngine, SkipAndReverseWithFourSeats) {
   t.game.PlayCard(kRedReverse);
   EXPECT_EQ(t.s.CurSeat, 3);
   EXPECT_EQ(t.s.Direction, -1);
-  EXPECT_TRUE(t.s.IsVisible(Control::imgArrowUp));
-  EXPECT_FALSE(t.s.IsVisible(Control::imgArrowDown));
+  EXPECT_TRUE(t.s.IsVisible(Indicator::ArrowUp));
+  EXPECT_FALSE(t.s.IsVisible(Indicator::ArrowDown));
   EXPECT_EQ(t.view.sounds.back(), "SE14");
 }
 
@@ -63,7 +63,7 @@ TEST(TurnEngine, StackedDrawTwosAddUp) {
   t.game.PlayCard(kRedDraw2);
   t.game.PlayCard(kBlueDraw2);
   EXPECT_EQ(t.view.penaltyCaption, "Draw: 4");
-  EXPECT_TRUE(t.s.IsVisible(Control::Label1));
+  EXPECT_TRUE(t.s.IsVisible(Indicator::Penalty));
   EXPECT_EQ(t.s.CurSeat, 0);
   t.game.DoPass();
   EXPECT_EQ(t.s.Hands[0].Count(), 5);
@@ -75,7 +75,7 @@ TEST(TurnEngine, PenaltyLabelStaysHiddenWithoutDefDraw) {
   t.Lay(kRed5, {{1}, {kRedDraw2, 2}, {3}}, 1);
   t.game.PlayCard(kRedDraw2);
   EXPECT_TRUE(t.s.PenaltyPending);
-  EXPECT_FALSE(t.s.IsVisible(Control::Label1));
+  EXPECT_FALSE(t.s.IsVisible(Indicator::Penalty));
 }
 
 TEST(TurnEngine, HumansBlackCardWaitsForTheColour) {
@@ -85,7 +85,7 @@ TEST(TurnEngine, HumansBlackCardWaitsForTheColour) {
   t.view.sounds.clear();
   t.game.PlayCard(kWildDraw4);
   EXPECT_TRUE(t.s.AwaitingColour);
-  EXPECT_TRUE(t.s.IsVisible(Control::ColourChooser));
+  EXPECT_TRUE(t.s.IsVisible(Indicator::ColourChooser));
   EXPECT_EQ(t.s.PenaltyCount, 0);
   EXPECT_TRUE(t.view.sounds.empty());
   EXPECT_EQ(t.s.CurSeat, 0);
@@ -96,12 +96,12 @@ TEST(TurnEngine, HumansBlackCardWaitsForTheColour) {
 
   t.game.Label4Click(2);
   EXPECT_FALSE(t.s.AwaitingColour);
-  EXPECT_FALSE(t.s.IsVisible(Control::ColourChooser));
+  EXPECT_FALSE(t.s.IsVisible(Indicator::ColourChooser));
   EXPECT_EQ(t.s.NamedColour, 2);
   EXPECT_EQ(t.s.PenaltyCount, 4);
   EXPECT_EQ(t.view.sounds.back(), "SE16");
   EXPECT_EQ(t.view.swatch, 2);
-  EXPECT_TRUE(t.s.IsVisible(Control::Image4));
+  EXPECT_TRUE(t.s.IsVisible(Indicator::ColourSwatch));
   EXPECT_EQ(t.s.CurSeat, 1);
 }
 
@@ -122,7 +122,7 @@ TEST(TurnEngine, AComputerNamesTheColourOfItsLargestGroup) {
   t.game.PlayCard(kWild);
   EXPECT_EQ(t.s.NamedColour, 3);
   EXPECT_EQ(t.view.sounds.back(), "SE18");
-  EXPECT_TRUE(t.s.IsVisible(Control::Label2));
+  EXPECT_TRUE(t.s.IsVisible(Indicator::SwatchCaption));
 }
 
 TEST(TurnEngine, PassingOnAnEmptyStock) {
@@ -132,7 +132,7 @@ TEST(TurnEngine, PassingOnAnEmptyStock) {
   t.LeaveInStock(0, 1);
   t.game.DoPass();
   EXPECT_EQ(t.s.CurSeat, 0);
-  EXPECT_TRUE(t.s.IsVisible(Control::Button1));
+  EXPECT_TRUE(t.s.IsVisible(Indicator::Pass));
   EXPECT_FALSE(t.s.TimerEnabled);
   t.game.Image2Click();  // nothing to draw
   EXPECT_EQ(t.s.Hands[0].Count(), 2);
@@ -147,8 +147,8 @@ TEST(TurnEngine, APenaltyAgainstTheHumanWithoutDefDrawIsPaidByTheTimer) {
   t.Lay(kRed5, {{kBlue3, 60}, {kRedDraw2, 61}}, 1);
   t.game.PlayCard(kRedDraw2);
   EXPECT_EQ(t.s.CurSeat, 0);
-  EXPECT_FALSE(t.s.IsVisible(Control::Label1));
-  EXPECT_FALSE(t.s.IsVisible(Control::Button1));
+  EXPECT_FALSE(t.s.IsVisible(Indicator::Penalty));
+  EXPECT_FALSE(t.s.IsVisible(Indicator::Pass));
   EXPECT_TRUE(t.s.TimerEnabled);
   t.game.TimerTimer();
   EXPECT_EQ(t.s.Hands[0].Count(), 4);
@@ -161,13 +161,13 @@ TEST(TurnEngine, APenaltyAgainstTheHumanWithDefDrawOffersTheChoice) {
   t.s.DefDraw = true;
   t.Lay(kRed5, {{kBlue3, kBlueDraw2}, {kRedDraw2, 61}}, 1);
   t.game.PlayCard(kRedDraw2);
-  EXPECT_TRUE(t.s.IsVisible(Control::Button1));
+  EXPECT_TRUE(t.s.IsVisible(Indicator::Pass));
   EXPECT_FALSE(t.s.TimerEnabled);
 
   t.Lay(kRed5, {{kBlue3, 60}, {kRedDraw2, 61}}, 1);
-  t.game.Show(Control::Button1, false);
+  t.game.Show(Indicator::Pass, false);
   t.game.PlayCard(kRedDraw2);
-  EXPECT_FALSE(t.s.IsVisible(Control::Button1));
+  EXPECT_FALSE(t.s.IsVisible(Indicator::Pass));
   EXPECT_TRUE(t.s.TimerEnabled);
   t.game.TimerTimer();
   EXPECT_EQ(t.s.Hands[0].Count(), 4);
@@ -178,10 +178,10 @@ TEST(TurnEngine, EveryPlayShowsTheStockAgain) {
   t.s.Players = 2;
   t.Lay(kRed5, {{kRed6, 60}, {61, 62}}, 0);
   t.LeaveInStock(0, 1);
-  t.game.Show(Control::Image2, false);
+  t.game.Show(Indicator::Stock, false);
   t.game.PlayCard(kRed6);
   EXPECT_EQ(t.s.StockCount, 1);
-  EXPECT_TRUE(t.s.IsVisible(Control::Image2));
+  EXPECT_TRUE(t.s.IsVisible(Indicator::Stock));
 }
 
 TEST(TurnEngine, SymbolInForceIsShownUnderABlackCardWithWildFront) {
@@ -201,11 +201,11 @@ TEST(TurnEngine, MatchStartAndAbort) {
   EXPECT_NE(t.s.Direction, 0);
   EXPECT_FALSE(t.view.startCommand);
   EXPECT_EQ(t.view.captions[3], "Seat3 (7)");
-  EXPECT_TRUE(t.s.IsVisible(Control::Image1));
+  EXPECT_TRUE(t.s.IsVisible(Indicator::TopCard));
   EXPECT_EQ(t.s.TimerEnabled, t.s.CurSeat != 0);
 
   // Abort with the colour chooser open: it stays, inert, until the next match.
-  t.game.Show(Control::ColourChooser, true);
+  t.game.Show(Indicator::ColourChooser, true);
   t.s.AwaitingColour = true;
   t.game.mnuStartClick();
   EXPECT_EQ(t.s.MatchState, kNoMatch);
@@ -213,13 +213,13 @@ TEST(TurnEngine, MatchStartAndAbort) {
   EXPECT_FALSE(t.s.AwaitingColour);
   EXPECT_FALSE(t.s.TimerEnabled);
   EXPECT_TRUE(t.view.startCommand);
-  EXPECT_TRUE(t.s.IsVisible(Control::ColourChooser));
+  EXPECT_TRUE(t.s.IsVisible(Indicator::ColourChooser));
   const Card top = t.s.TopCard;
   t.game.Label4Click(1);
   t.game.Image2Click();
   EXPECT_EQ(t.s.TopCard, top);
   t.game.mnuStartClick();
-  EXPECT_FALSE(t.s.IsVisible(Control::ColourChooser));
+  EXPECT_FALSE(t.s.IsVisible(Indicator::ColourChooser));
 }
 
 }  // namespace

@@ -44,8 +44,8 @@ class TableTest : public ::testing::Test {
     if (!State().MatchRunning()) QTest::keyClick(form.get(), Qt::Key_F2);
     GameState& s = State();
     LayDeal(s, top, hands, curSeat);
-    form->game().Show(Control::Button1, false);
-    form->game().Show(Control::Image2, true);
+    form->game().Show(Indicator::Pass, false);
+    form->game().Show(Indicator::Stock, true);
     form->game().ShowColourChooser(false);
     form->SetTimerEnabled(false);
     form->DrawTopCard();

@@ -23,7 +23,7 @@ class SilentView : public TableView {
   void ApplyNameFont() override {}
   void WidenHand(int) override {}
   void WriteFinish(int) override {}
-  void SetVisible(Control, bool) override {}
+  void SetVisible(Indicator, bool) override {}
   void FillSwatch(int) override {}
   void SetPenaltyCaption(const std::string&) override {}
   void SetSymbolCaption(char) override {}
