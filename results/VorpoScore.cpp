@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "name_spelling.h"
 #include "place_near_owner.h"
 #include "results_file.h"
 #include "results_format.h"
@@ -200,7 +201,8 @@ void TfrmScore::FormClose() {
   if (question.exec() != QMessageBox::Yes) return;
   if (SaveDialog1->exec() != QDialog::Accepted) return;
   const auto failure = vorpo::WriteResultsFile(Memo1Text().toStdString(), SaveDialog1->ChosenFile(),
-                                               vorpo::ResultsDateTime(std::time(nullptr)));
+                                               vorpo::ResultsDateTime(std::time(nullptr)),
+                                               vorpo::SeatNameSpellings(game_.state, settings_));
   if (failure) ShowError(*failure);
 }
 

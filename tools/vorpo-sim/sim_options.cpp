@@ -44,12 +44,12 @@ Apply Number(const char* flag, long long low, long long high,
   };
 }
 
-Apply Switch(const char* flag, bool GameState::*rule) {
+Apply Switch(const char* flag, std::uint8_t GameState::*rule) {
   return [=](const std::string& value, SimOptions& options) -> std::optional<std::string> {
     if (value == "1" || value == "on")
-      options.settings.*rule = true;
+      options.settings.*rule = 1;
     else if (value == "0" || value == "off")
-      options.settings.*rule = false;
+      options.settings.*rule = 0;
     else
       return std::string(flag) + " needs on or off (1 or 0), not \"" + value + "\"";
     return {};
