@@ -93,6 +93,14 @@ std::optional<std::string> ApplySettingsFile(const std::string& path, SimOptions
     return "--settings: cannot read the settings file \"" + path + "\"";
   ProgramSettings program;
   SettingsStore(path).Load(options.settings, program);
+  // The game looks for a relative score table file beside the program, which is where its
+  // settings file is.
+  options.points = DefaultPointTable();
+  if (options.settings.UseOtherScoreTable) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    if (auto message = ReadScoreTableFile(program.ScoreTableFile, folder, options.points))
+      options.notices.push_back(std::move(*message));
+  }
   return {};
 }
 
