@@ -59,19 +59,21 @@ struct GameState {
   std::uint8_t Players = 0;
   std::uint8_t StartingCards = 0;
   std::uint8_t CalcProc = 0;
-  bool DefDraw = false;
-  bool DefDraw4 = false;
-  bool NotYama = false;
-  bool NotFig = false;
-  bool WildFront = false;
-  bool Ranking = false;
-  bool OpenMode = false;
-  bool NotShowCompCard = false;
+  // The switches are bytes, off when 0 and on otherwise. They keep the byte the settings file
+  // held (a 2 stays 2), so that a switch nobody changed goes back to the file as it came.
+  std::uint8_t DefDraw = 0;
+  std::uint8_t DefDraw4 = 0;
+  std::uint8_t NotYama = 0;
+  std::uint8_t NotFig = 0;
+  std::uint8_t WildFront = 0;
+  std::uint8_t Ranking = 0;
+  std::uint8_t OpenMode = 0;
+  std::uint8_t NotShowCompCard = 0;
   std::int32_t IRWScore = 0;
   std::int32_t JRTurns = 0;
-  bool UseOtherSound = false;
-  bool UseOtherImage = false;
-  bool UseOtherScoreTable = false;
+  std::uint8_t UseOtherSound = 0;
+  std::uint8_t UseOtherImage = 0;
+  std::uint8_t UseOtherScoreTable = 0;
   std::string NameFont;
   // Names are held in UTF-8; they are converted to CP932 only at the file boundary.
   std::array<std::string, kSeats> SeatNames{};

@@ -59,6 +59,15 @@ std::optional<std::string> Convert(Converter& converter, std::string_view input)
   return output;
 }
 
+// The length of the UTF-8 sequence that begins with byte; a stray byte counts as one, and the
+// conversion refuses it.
+std::size_t Utf8Width(unsigned char byte) {
+  if (byte >= 0xF0) return 4;
+  if (byte >= 0xE0) return 3;
+  if (byte >= 0xC0) return 2;
+  return 1;
+}
+
 bool IsLeadByte(unsigned char byte) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
@@ -82,6 +91,35 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
   // as \ and ~). Such a character is not one CP932 holds: report it rather than change a name.
   const auto back = ToUtf8(*cp932);
   if (!back || *back != utf8) return std::nullopt;
+  return cp932;
+}
+
+std::optional<std::string> Utf8ToCp932(std::string_view utf8,
+                                       std::span<const Cp932Spelling> spellings) {
+  std::string cp932;
+  std::size_t plainStart = 0;
+  const auto flushPlain = [&](std::size_t end) {
+    const auto plain = Utf8ToCp932(utf8.substr(plainStart, end - plainStart));
+    if (plain) cp932 += *plain;
+    return plain.has_value();
+  };
+  for (std::size_t at = 0; at < utf8.size();) {
+    const Cp932Spelling* best = nullptr;
+    for (const Cp932Spelling& spelling : spellings) {
+      const bool longer = !best || spelling.text.size() > best->text.size();
+      if (!spelling.text.empty() && longer && utf8.substr(at).starts_with(spelling.text))
+        best = &spelling;
+    }
+    if (!best) {
+      at += Utf8Width(static_cast<unsigned char>(utf8[at]));
+      continue;
+    }
+    if (!flushPlain(at)) return std::nullopt;
+    cp932 += best->bytes;
+    at += best->text.size();
+    plainStart = at;
+  }
+  if (!flushPlain(utf8.size())) return std::nullopt;
   return cp932;
 }
 

@@ -17,6 +17,7 @@
 
 #include "match.h"
 #include "message_box.h"
+#include "name_spelling.h"
 #include "place_near_owner.h"
 #include "results_file.h"
 #include "results_format.h"
@@ -227,7 +228,8 @@ void TfrmScore::FormClose() {
   if (!vorpo::AskQuestion(this, QStringLiteral("結果を書き出しますか？"))) return;
   if (SaveDialog1->exec() != QDialog::Accepted) return;
   const auto failure = vorpo::WriteResultsFile(Memo1Text().toStdString(), SaveDialog1->ChosenFile(),
-                                               vorpo::ResultsDateTime(std::time(nullptr)));
+                                               vorpo::ResultsDateTime(std::time(nullptr)),
+                                               vorpo::SeatNameSpellings(game_.state, settings_));
   if (failure) ShowError(*failure);
 }
 

@@ -34,11 +34,12 @@ bool CheckDiskSpace(const std::string& fileName, std::uint64_t byteCount) {
 }
 
 std::optional<std::string> WriteResultsFile(std::string_view sheetText, const std::string& fileName,
-                                            std::string_view dateTime) {
+                                            std::string_view dateTime,
+                                            std::span<const text::Cp932Spelling> names) {
   // File names on this system are UTF-8; a name or a text that CP932 cannot hold is refused
   // rather than stored with guessed bytes.
   const auto name = text::Utf8ToCp932(EmbeddedTextName(fileName));
-  const auto body = text::Utf8ToCp932(ResultsBody(sheetText, dateTime));
+  const auto body = text::Utf8ToCp932(ResultsBody(sheetText, dateTime), names);
   if (!name || !body) return SystemText(EILSEQ);
   if (!CheckDiskSpace(fileName, ResultsFileSize(name->size(), body->size())))
     return std::string(kDiskSpaceMessage);

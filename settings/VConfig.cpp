@@ -7,8 +7,10 @@
 
 #include <algorithm>
 
+#include "message_box.h"
 #include "name_text.h"
 #include "place_near_owner.h"
+#include "stored_path.h"
 
 namespace vorpo {
 
@@ -277,13 +279,15 @@ void TfrmConfig::Button1Click() {
   for (NumberBox* box : NumberBoxes()) box->interpretText();
   repaint();
 
+  if (!FileNamesCanBeStored()) return;
+
   GameState& s = host_.CurrentGame().state;
   ProgramSettings& program = host_.Program();
 
-  const bool useOtherImageBefore = s.UseOtherImage;
-  s.UseOtherImage = chbUseOtherImage->isChecked();
+  const std::uint8_t useOtherImageBefore = s.UseOtherImage;
+  SetByteSwitch(s.UseOtherImage, chbUseOtherImage->isChecked());
   const std::string imageFile = cmbImageFile->currentText().toStdString();
-  if (!host_.LoadImagePack(imageFile, s.UseOtherImage, this)) {
+  if (!host_.LoadImagePack(imageFile, s.UseOtherImage != 0, this)) {
     // The box may be on a page not shown; a focus there would be out of the player's sight.
     PageControl1->setCurrentWidget(TabSheet5);
     cmbImageFile->setFocus();
@@ -300,9 +304,9 @@ void TfrmConfig::Button1Click() {
 
   program.Wait = speInterval->value();
   host_.SetTimerInterval(program.Wait);
-  s.Ranking = chbRanking->isChecked();
-  s.OpenMode = chbOpenMode->isChecked();
-  s.NotShowCompCard = chbNotShowCompCard->isChecked();
+  SetByteSwitch(s.Ranking, chbRanking->isChecked());
+  SetByteSwitch(s.OpenMode, chbOpenMode->isChecked());
+  SetByteSwitch(s.NotShowCompCard, chbNotShowCompCard->isChecked());
   s.Players = static_cast<std::uint8_t>(seats);
   s.IRWScore = speIRWScore->value();
   s.JRTurns = speJRTurns->value();
@@ -310,19 +314,19 @@ void TfrmConfig::Button1Click() {
   s.CalcProc = static_cast<std::uint8_t>(std::max(rgScore->ItemIndex(), 0));
   // A name font that is not among the screen fonts selects nothing and is kept as it was.
   if (cmbNameFont->currentIndex() >= 0) s.NameFont = cmbNameFont->currentText().toStdString();
-  s.UseOtherSound = chbUseOtherSound->isChecked();
-  s.UseOtherScoreTable = chbUseOtherScrTbl->isChecked();
+  SetByteSwitch(s.UseOtherSound, chbUseOtherSound->isChecked());
+  SetByteSwitch(s.UseOtherScoreTable, chbUseOtherScrTbl->isChecked());
 
   if (s.DealRunning()) BringDealUpToDate(imageFileBefore);
 
   // SeatNames keeps the names of the running match; StartMatch takes these up.
   for (std::size_t seat = 0; seat < Edits.size(); ++seat)
     s.ConfiguredNames[seat] = NameFromBox(Edits[seat]->text());
-  s.DefDraw = chbCanDefDraw->isChecked();
-  s.DefDraw4 = chbCanDefWD4->isChecked();
-  s.NotFig = chbCanLastNotFig->isChecked();
-  s.NotYama = chbCanUseNotYama->isChecked();
-  s.WildFront = chbWildFront->isChecked();
+  SetByteSwitch(s.DefDraw, chbCanDefDraw->isChecked());
+  SetByteSwitch(s.DefDraw4, chbCanDefWD4->isChecked());
+  SetByteSwitch(s.NotFig, chbCanLastNotFig->isChecked());
+  SetByteSwitch(s.NotYama, chbCanUseNotYama->isChecked());
+  SetByteSwitch(s.WildFront, chbWildFront->isChecked());
   program.SoundFile = cmbSoundFile->currentText().toStdString();
   program.ScoreTableFile = cmbScrTblFile->currentText().toStdString();
 
@@ -330,6 +334,19 @@ void TfrmConfig::Button1Click() {
   host_.Store().SaveSettings(s, program);
   host_.ReloadSoundPack();
   Button2Click();
+}
+
+// OK takes all three file names into the settings, whether their switches are on or not; one
+// that the settings file cannot hold is refused before anything is applied.
+bool TfrmConfig::FileNamesCanBeStored() {
+  for (QComboBox* box : {cmbImageFile, cmbSoundFile, cmbScrTblFile}) {
+    if (StoredPathForm(box->currentText().toStdString())) continue;
+    ShowErrorMessage(this, QString::fromUtf8(kPathTooLongMessage));
+    PageControl1->setCurrentWidget(box->parentWidget());
+    box->setFocus();
+    return false;
+  }
+  return true;
 }
 
 void TfrmConfig::BringDealUpToDate(const std::string& imageFileBefore) {

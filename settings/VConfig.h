@@ -103,6 +103,7 @@ class TfrmConfig : public QDialog {
   std::array<NumberBox*, 5> NumberBoxes() const;
   void FillFontList();
   void FillFileLists();
+  bool FileNamesCanBeStored();
   void BringDealUpToDate(const std::string& imageFileBefore);
   // Shows the file dialog for box; afterwards the current directory becomes the folder of the
   // chosen file, or, when folderAfterCancel, of the name the dialog started with.

@@ -1,7 +1,9 @@
 #include "settings_store.h"
 #include "cp932_text.h"
+#include "name_spelling.h"
 #include "program_paths.h"
 #include "settings_table.h"
+#include "stored_path.h"
 
 #include <type_traits>
 #include <utility>
@@ -61,13 +63,22 @@ Value Fetch(const SettingField& field, const GameState& game, const ProgramSetti
 }
 
 // A text as the file holds it, cut to maxBytes at a character boundary. Spaces left at the end
-// by the cut go too: the file could not give them back on the next read.
-std::string ReadText(const IniFile& file, const Setting& setting, std::size_t maxBytes) {
+// by the cut go too: the file could not give them back on the next read. nullopt when the key
+// is missing or its bytes are not CP932.
+std::optional<text::Cp932Spelling> ReadSpelling(const IniFile& file, const Setting& setting,
+                                                std::size_t maxBytes) {
   const auto bytes = file.Find(kSettingsSection, setting.key);
-  if (!bytes) return std::string(setting.defaultText);
+  if (!bytes) return std::nullopt;
   std::string cut = text::CutCp932(*bytes, maxBytes);
   cut.erase(cut.find_last_not_of(" \t") + 1);
-  return text::Cp932ToUtf8(cut).value_or(std::string(setting.defaultText));
+  auto utf8 = text::Cp932ToUtf8(cut);
+  if (!utf8) return std::nullopt;
+  return text::Cp932Spelling{std::move(*utf8), std::move(cut)};
+}
+
+std::string ReadText(const IniFile& file, const Setting& setting, std::size_t maxBytes) {
+  auto spelling = ReadSpelling(file, setting, maxBytes);
+  return spelling ? std::move(spelling->text) : std::string(setting.defaultText);
 }
 
 std::int32_t ReadNumber(const IniFile& file, const Setting& setting, const GameState& game) {
@@ -76,8 +87,23 @@ std::int32_t ReadNumber(const IniFile& file, const Setting& setting, const GameS
     number = static_cast<std::uint8_t>(number);
   }
   if (setting.rule) number = setting.rule(number, game);
-  if (setting.held == Held::ByteSwitch || setting.held == Held::Switch) number = number != 0;
+  if (setting.held == Held::Switch) number = number != 0;
   return number;
+}
+
+// The bytes a text setting goes to the file with; nullopt when the file cannot hold it.
+std::optional<std::string> TextBytes(const Setting& setting, const std::string& value,
+                                     const ProgramSettings& program) {
+  switch (setting.held) {
+    case Held::Path:
+      return StoredPathForm(value);
+    case Held::Name: {
+      const auto seat = static_cast<std::size_t>(std::get<SeatName>(setting.field).seat);
+      return NameBytes(value, program.NameSpellings[seat]);
+    }
+    default:
+      return text::Utf8ToCp932(value);
+  }
 }
 
 // The configured name of the human seat that a missing Name0 gives.
@@ -86,6 +112,10 @@ constexpr std::string_view kHumanDefault = "プレイヤー";
 
 }  // namespace
 
+void SetByteSwitch(std::uint8_t& held, bool on) {
+  if ((held != 0) != on) held = on ? 1 : 0;
+}
+
 void ReadSettings(const IniFile& file, GameState& game, ProgramSettings& program) {
   for (const Setting& setting : AllSettings()) {
     Value value;
@@ -93,9 +123,16 @@ void ReadSettings(const IniFile& file, GameState& game, ProgramSettings& program
       case Held::Text:
         value.text = ReadText(file, setting, kTextMaxBytes);
         break;
-      case Held::Name:
-        value.text = ReadText(file, setting, static_cast<std::size_t>(program.NameMax));
+      case Held::Path:
+        value.text = PathFromStored(ReadText(file, setting, kTextMaxBytes));
         break;
+      case Held::Name: {
+        auto spelling = ReadSpelling(file, setting, static_cast<std::size_t>(program.NameMax));
+        value.text = spelling ? spelling->text : std::string(setting.defaultText);
+        const auto seat = static_cast<std::size_t>(std::get<SeatName>(setting.field).seat);
+        program.NameSpellings[seat] = spelling ? std::move(*spelling) : text::Cp932Spelling{};
+        break;
+      }
       default:
         value.number = ReadNumber(file, setting, game);
         break;
@@ -111,8 +148,8 @@ bool WriteSettings(IniFile& file, const GameState& game, const ProgramSettings& 
   for (const Setting& setting : AllSettings()) {
     if (setting.writtenAt != moment) continue;
     const Value value = Fetch(setting.field, game, program);
-    if (setting.held == Held::Text || setting.held == Held::Name) {
-      const auto bytes = text::Utf8ToCp932(value.text);
+    if (setting.held == Held::Text || setting.held == Held::Path || setting.held == Held::Name) {
+      const auto bytes = TextBytes(setting, value.text, program);
       allWritten = bytes && file.Set(kSettingsSection, setting.key, *bytes) && allWritten;
     } else {
       file.Set(kSettingsSection, setting.key, std::to_string(value.number));

@@ -2,9 +2,11 @@
 // key's default and rule, written back at fixed moments. In memory every text is UTF-8.
 #pragma once
 
+#include "cp932_text.h"
 #include "game_state.h"
 #include "ini_file.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -16,7 +18,14 @@ struct ProgramSettings {
   int Wait = 500;    // the turn timer's interval in milliseconds
   bool Sound = true;
   std::string SoundFile, ImageFile, ScoreTableFile;
+  // Name0 … Name9 as the settings file spelt them when they were read (empty for a key that
+  // was missing or unreadable): a name still unchanged is written back with these bytes.
+  std::array<text::Cp932Spelling, kSeats> NameSpellings{};
 };
+
+// Sets a byte switch from a check box. A byte that already says what the box says keeps its
+// value (a 2 read from the file stays 2); otherwise it becomes 1 or 0.
+void SetByteSwitch(std::uint8_t& held, bool on);
 
 // The moments at which settings reach the file; each setting is written at one of them.
 enum class WriteMoment : std::uint8_t {
@@ -30,7 +39,8 @@ enum class WriteMoment : std::uint8_t {
 // CP932 reads as the key's default, as a number without digits does.
 void ReadSettings(const IniFile& file, GameState& game, ProgramSettings& program);
 // Puts the settings written at moment into file, in the order of the settings file. A text that
-// CP932 cannot hold leaves its key as it was in the file and makes the result false.
+// CP932 cannot hold, or a file name that StoredPathForm refuses, leaves its key as it was in
+// the file and makes the result false.
 bool WriteSettings(IniFile& file, const GameState& game, const ProgramSettings& program,
                    WriteMoment moment);
 

@@ -76,9 +76,9 @@ constexpr std::array kSettings = {
     Setting{"UseOtherImage", ByteSwitch, &G::UseOtherImage, 0, "", nullptr, SaveSettings},
     Setting{"UseOtherScoreTable", ByteSwitch, &G::UseOtherScoreTable, 0, "", nullptr, SaveSettings},
     Setting{"Sound", Switch, &P::Sound, 1, "", nullptr, FormClose},
-    Setting{"SoundFile", Text, &P::SoundFile, 0, "", nullptr, FormClose},
-    Setting{"ImageFile", Text, &P::ImageFile, 0, "", nullptr, ImageFileChosen},
-    Setting{"ScoreTableFile", Text, &P::ScoreTableFile, 0, "", nullptr, FormClose},
+    Setting{"SoundFile", Path, &P::SoundFile, 0, "", nullptr, FormClose},
+    Setting{"ImageFile", Path, &P::ImageFile, 0, "", nullptr, ImageFileChosen},
+    Setting{"ScoreTableFile", Path, &P::ScoreTableFile, 0, "", nullptr, FormClose},
     Setting{"NameFont", Text, &G::NameFont, 0, "MS UI Gothic", nullptr, SaveSettings},
 };
 

@@ -21,9 +21,10 @@ inline constexpr std::size_t kTextMaxBytes = 255;
 enum class Held : std::uint8_t {
   Integer,     // a signed 32-bit number
   Byte,        // only the low 8 bits of the number read are kept
-  ByteSwitch,  // a byte: off when 0, on otherwise
+  ByteSwitch,  // a byte, kept as read: off when 0, on otherwise
   Switch,      // a number: off when 0, on otherwise
   Text,        // at most kTextMaxBytes bytes of CP932
+  Path,        // a file name, stored as StoredPathForm gives it
   Name,        // at most NameMax bytes of CP932
 };
 
@@ -33,9 +34,9 @@ struct SeatName {
 
 // The field a setting lives in.
 using SettingField =
-    std::variant<std::uint8_t GameState::*, bool GameState::*, std::int32_t GameState::*,
-                 std::string GameState::*, int ProgramSettings::*, bool ProgramSettings::*,
-                 std::string ProgramSettings::*, SeatName>;
+    std::variant<std::uint8_t GameState::*, std::int32_t GameState::*, std::string GameState::*,
+                 int ProgramSettings::*, bool ProgramSettings::*, std::string ProgramSettings::*,
+                 SeatName>;
 
 // Brings a number read from the file into its range. The settings read before it are already
 // in game, which is what lets StartingCards depend on Players.

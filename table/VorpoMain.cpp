@@ -20,6 +20,7 @@
 #include "image_pack.h"
 #include "message_box.h"
 #include "program_paths.h"
+#include "stored_path.h"
 #include "table_geometry.h"
 #include "table_style.h"
 
@@ -80,27 +81,39 @@ void TForm1::FormCreate() {
 // falls back on the built-in pictures for this run.
 void TForm1::LoadCardPictures() {
   vorpo::GameState& state = game_.state;
-  while (!vorpo::LoadImagePack(settings_.ImageFile, state.UseOtherImage, this, ImageList1,
+  while (!vorpo::LoadImagePack(settings_.ImageFile, state.UseOtherImage != 0, this, ImageList1,
                                ImageList2)) {
-    if (!OpenDialog1) {
-      OpenDialog1 =
-          new QFileDialog(this, QStringLiteral("イメージファイルの指定"), openDialogFolder_);
-      OpenDialog1->setNameFilters({QStringLiteral("Vorpo イメージファイル (*.vif)"),
-                                   QStringLiteral("すべてのファイル (*.*)")});
-      OpenDialog1->setDefaultSuffix(QStringLiteral("vif"));
-      OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-      OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-      vorpo::UseProgramFileDialog(*OpenDialog1);
-    }
-    if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty()) {
-      state.UseOtherImage = false;
+    const std::optional<std::string> chosen = AskForImagePack();
+    if (!chosen) {
+      state.UseOtherImage = 0;
       vorpo::LoadImagePack(std::string(), false, this, ImageList1, ImageList2);
       return;
     }
-    const QFileInfo chosen(OpenDialog1->selectedFiles().constFirst());
-    settings_.ImageFile = chosen.absoluteFilePath().toStdString();
-    QDir::setCurrent(chosen.absolutePath());
+    settings_.ImageFile = *chosen;
+    QDir::setCurrent(QFileInfo(QString::fromStdString(*chosen)).absolutePath());
     store_.SaveImageFile(settings_);
+  }
+}
+
+// A pack whose name the settings file cannot hold is refused, and the dialog asks again.
+std::optional<std::string> TForm1::AskForImagePack() {
+  if (!OpenDialog1) {
+    OpenDialog1 =
+        new QFileDialog(this, QStringLiteral("イメージファイルの指定"), openDialogFolder_);
+    OpenDialog1->setNameFilters({QStringLiteral("Vorpo イメージファイル (*.vif)"),
+                                 QStringLiteral("すべてのファイル (*.*)")});
+    OpenDialog1->setDefaultSuffix(QStringLiteral("vif"));
+    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    vorpo::UseProgramFileDialog(*OpenDialog1);
+  }
+  for (;;) {
+    if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty())
+      return std::nullopt;
+    std::string chosen =
+        QFileInfo(OpenDialog1->selectedFiles().constFirst()).absoluteFilePath().toStdString();
+    if (vorpo::StoredPathForm(chosen)) return chosen;
+    ShowError(vorpo::kPathTooLongMessage);
   }
 }
 

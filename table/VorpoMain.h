@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <QCursor>
@@ -173,6 +174,8 @@ class TForm1 : public QMainWindow,
   void CreateMenu();
   void FormCreate();
   void LoadCardPictures();
+  // The image pack the player chooses in OpenDialog1; nullopt when the dialog is cancelled.
+  std::optional<std::string> AskForImagePack();
   void CreateSeats();
   void FormClose();
 

@@ -4,6 +4,7 @@
 #include "cp932_text.h"
 #include "ini_file.h"
 #include "settings_store.h"
+#include "stored_path.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,9 +36,11 @@ void CheckRanges(const GameState& game, const ProgramSettings& program) {
   for (const auto& name : game.ConfiguredNames) {
     Require(FitsCp932(name, static_cast<std::size_t>(program.NameMax)));
   }
-  for (const auto* text :
-       {&game.NameFont, &program.SoundFile, &program.ImageFile, &program.ScoreTableFile}) {
-    Require(FitsCp932(*text, 255));
+  Require(FitsCp932(game.NameFont, 255));
+  // A file name goes back to the file in a form that reads as the same name.
+  for (const auto* path : {&program.SoundFile, &program.ImageFile, &program.ScoreTableFile}) {
+    const auto stored = vorpo::StoredPathForm(*path);
+    if (stored) Require(vorpo::PathFromStored(*vorpo::text::Cp932ToUtf8(*stored)) == *path);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "match.h"
 
 namespace vorpo::text {
@@ -40,6 +42,23 @@ TEST(Cp932Text, RefusesBytesThatAreNotCp932) {
   EXPECT_EQ(Cp932ToUtf8("\x83"), std::nullopt);      // lead byte at the end
   EXPECT_EQ(Cp932ToUtf8("\x83\x20"), std::nullopt);  // lead byte without a trail byte
   EXPECT_EQ(Cp932ToUtf8("a\xFF"), std::nullopt);
+}
+
+TEST(Cp932Text, SpellingsGiveBackTheFormsAFileUsed) {
+  // 纊 has an NEC form (ED 40) and an IBM form (FA 5C); plain conversion writes the IBM one.
+  EXPECT_EQ(Cp932ToUtf8("\xED\x40"), "纊");
+  EXPECT_EQ(Utf8ToCp932("纊"), "\xFA\x5C");
+
+  const std::vector<Cp932Spelling> names = {
+      {"纊太", "\xED\x40\x91\xBE"}, {"纊", "\xED\x40"}, {"纊次", "\xFA\x5C\x8E\x9F"}, {"", "?"}};
+  // Each name is written whole with its own bytes, the longest that fits first; an empty
+  // spelling matches nothing.
+  EXPECT_EQ(Utf8ToCp932("纊太 纊次 纊纊\r\nWINNER : 纊太", names),
+            "\xED\x40\x91\xBE \xFA\x5C\x8E\x9F \xED\x40\xED\x40\r\nWINNER : \xED\x40\x91\xBE");
+  EXPECT_EQ(Utf8ToCp932("", names), "");
+  EXPECT_EQ(Utf8ToCp932("山田", {}), "\x8E\x52\x93\x63");
+  // Text between the names must still be CP932.
+  EXPECT_EQ(Utf8ToCp932("纊太 😀", names), std::nullopt);
 }
 
 TEST(Cp932Text, CutsAtCharacterBoundaries) {

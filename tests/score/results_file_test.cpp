@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cp932_text.h"
 #include "results_format.h"
 #include "tiny_filesystem.h"
 
@@ -103,6 +104,21 @@ TEST(WriteResultsFile, WritesTheLayoutWithCp932TextAndWrappingScramble) {
   EXPECT_EQ(static_cast<unsigned char>(bytes[9 + 10 + 255]),
             (static_cast<unsigned char>(body[255]) + 0x27) & 0xFF);
   EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"result.vdf"});
+}
+
+TEST(WriteResultsFile, NamesKeepTheBytesTheyAreSpeltWith) {
+  TestFolder folder;
+  const std::string file = folder.File("result.vdf");
+  // 纊太 as the settings file spelt it (NEC form ED 40), 纊次 in the normal form (FA 5C).
+  const std::vector<text::Cp932Spelling> names = {{"纊太", "\xED\x40\x91\xBE"},
+                                                  {"纊次", "\xFA\x5C\x8E\x9F"}};
+  const std::string sheet = "纊太         纊次\r\n\r\n      10            0\r\n\r\nWINNER : 纊太";
+  ASSERT_FALSE(WriteResultsFile(sheet, file, kStamp, names));
+  EXPECT_EQ(ReadBytes(file),
+            ExpectedFile("result.txt",
+                         "0.03\r\n2026/12/07 9:05:09\r\n\r\n\xED\x40\x91\xBE         "
+                         "\xFA\x5C\x8E\x9F\r\n\r\n      10            0\r\n\r\n"
+                         "WINNER : \xED\x40\x91\xBE"));
 }
 
 TEST(WriteResultsFile, ReplacesAnEarlierFileWholeAndKeepsItsMode) {

@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "cp932_text.h"
+#include "ini_file.h"
 #include "ini_test_folder.h"
 #include "results_format.h"
 #include "results_save_dialog.h"
@@ -37,10 +38,11 @@ struct SeenClosing {
   bool errorLooksRight = false;
 };
 
-SeenClosing EndRankedMatch(SheetTable& t, const Answers& answers) {
+SeenClosing EndRankedMatch(SheetTable& t, const Answers& answers,
+                           std::vector<std::string> names = {"Taro", "山田"}) {
   t.s.Ranking = true;
   t.s.IRWScore = 500;
-  t.Standings({"Taro", "山田"}, {{0, 500}});
+  t.Standings(std::move(names), {{0, 500}});
   SeenClosing seen;
   WhenModal<QMessageBox>([&](QMessageBox* box) {
     seen.question = box->windowTitle() + u'|' + box->text();
@@ -90,6 +92,30 @@ TEST(ResultsFromTheSheet, ARankedMatchIsWrittenAsTheSheetShowedIt) {
   const auto match = layout.match(body);
   ASSERT_TRUE(match.hasMatch()) << body.toStdString();
   EXPECT_EQ(match.captured(1), seen.sheet);
+}
+
+TEST(ResultsFromTheSheet, NamesKeepTheFormTheSettingsFileGaveThem) {
+  SheetTable t;
+  TestFolder folder;
+  // Both names in the NEC form of 纊 (ED 40), which plain conversion writes as FA 5C; the
+  // human's name is then changed.
+  const SettingsStore store(folder.File("vorpo.ini"));
+  testing::WriteBytes(store.Path(), "[Game]\r\nName0=\xED\x40\r\nName1=\xED\x40\x91\xBE\r\n");
+  store.Load(t.s, t.settings);
+  t.s.ConfiguredNames[0] = "纊次";
+  ASSERT_TRUE(store.SaveSettings(t.s, t.settings));
+  const IniFile saved = IniFile::Read(store.Path());
+  EXPECT_EQ(saved.Find("Game", "Name0"), "\xFA\x5C\x8E\x9F");
+  EXPECT_EQ(saved.Find("Game", "Name1"), "\xED\x40\x91\xBE");
+
+  const auto seen = EndRankedMatch(t, {true, folder.File("result.vdf")},
+                                   {t.s.ConfiguredNames[0], t.s.ConfiguredNames[1]});
+  EXPECT_TRUE(seen.sheet.endsWith(QStringLiteral("WINNER : 纊太")));
+  const auto content = ReadResultsBytes(testing::ReadBytes(folder.File("result.vdf")));
+  ASSERT_TRUE(content);
+  const std::string& body = content->body;
+  EXPECT_NE(body.find("\r\n\r\n\xFA\x5C\x8E\x9F         \xED\x40\x91\xBE\r\n"), std::string::npos);
+  EXPECT_TRUE(body.ends_with("WINNER : \xED\x40\x91\xBE"));
 }
 
 TEST(ResultsFromTheSheet, OnlyAConfirmedRankedResultIsWritten) {

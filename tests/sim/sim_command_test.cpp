@@ -82,6 +82,35 @@ TEST(SimCommand, ABadFlagGetsOneLineAndStatusTwo) {
   }
 }
 
+TEST(SimCommand, TheSettingsFilesScoreTableScoresTheDeals) {
+  const auto folder = std::filesystem::path(::testing::TempDir()) /
+                      ("vorpo_sim_command_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  const std::string ini = (folder / "vorpo.ini").string();
+  const auto settings = [&](const std::string& table) {
+    std::ofstream(ini, std::ios::binary)
+        << "[Game]\r\nCalcProc=0\r\nUseOtherScoreTable=1\r\nScoreTableFile=" << table << "\r\n";
+  };
+  std::ofstream(folder / "zero.stb", std::ios::binary) << std::string(112, '\0');
+
+  // Every card is worth nothing: no seat ever scores, so the match runs its 30 deals.
+  settings("zero.stb");
+  const Outcome zero = RunSim("--seed 3 --json --settings " + ini);
+  ASSERT_EQ(zero.status, 0) << zero.err;
+  EXPECT_TRUE(zero.err.empty()) << zero.err;
+  EXPECT_TRUE(zero.out.starts_with("{\"seed\":3,\"matches\":1,\"deals\":30,")) << zero.out;
+
+  // A table that cannot be opened: the game's message, then play with the default table.
+  settings("missing.stb");
+  const Outcome missing = RunSim("--seed 3 --settings " + ini);
+  EXPECT_EQ(missing.status, 0);
+  EXPECT_EQ(
+      missing.err,
+      "vorpo-sim: missing.stbを開けませんでした。\r\nデフォルトのスコアテーブルを使います。\n");
+  EXPECT_EQ(WithoutSpeed(missing.out), WithoutSpeed(RunSim("--seed 3 --scoring 0").out));
+  std::filesystem::remove_all(folder);
+}
+
 TEST(SimCommand, HelpListsEveryFlag) {
   const Outcome help = RunSim("--help");
   EXPECT_EQ(help.status, 0);

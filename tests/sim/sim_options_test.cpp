@@ -1,7 +1,9 @@
 #include "sim_options.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -75,6 +77,53 @@ TEST(SimOptions, FlagsAfterTheSettingsFileOverrideIt) {
   EXPECT_EQ(p.options.settings.ConfiguredNames[1], "山田");
   EXPECT_FALSE(p.options.settings.DefDraw);
   std::filesystem::remove(path);
+}
+
+// A folder of its own with two score tables of 52 ones, where Ini puts a settings file.
+struct SettingsFolder {
+  SettingsFolder()
+      : path(std::filesystem::path(::testing::TempDir()) /
+             ("vorpo_sim_table_" + std::to_string(::getpid()))) {
+    std::filesystem::create_directories(path);
+    std::ofstream(path / "ones.stb", std::ios::binary) << std::string(52, '\x01');
+    std::ofstream(path / "Müller.stb", std::ios::binary) << std::string(52, '\x01');
+  }
+  ~SettingsFolder() { std::filesystem::remove_all(path); }
+  std::string Ini(const std::string& lines) const {
+    std::ofstream(path / "vorpo.ini", std::ios::binary) << "[Game]\r\n" << lines;
+    return (path / "vorpo.ini").string();
+  }
+  std::filesystem::path path;
+};
+
+TEST(SimOptions, TheSettingsFileBringsItsScoreTable) {
+  PointTable ones = DefaultPointTable();
+  std::fill(ones.begin(), ones.begin() + 52, std::uint8_t{1});
+  const SettingsFolder folder;
+
+  // A relative name is found beside the settings file, not in the current folder.
+  const Parsed relative =
+      Parse({"--settings", folder.Ini("UseOtherScoreTable=2\r\nScoreTableFile=ones.stb\r\n")});
+  ASSERT_FALSE(relative.error) << *relative.error;
+  EXPECT_EQ(relative.options.points, ones);
+  EXPECT_TRUE(relative.options.notices.empty());
+
+  const std::string url = "file://" + (folder.path / "M%C3%BCller.stb").string();
+  EXPECT_EQ(
+      Parse({"--settings", folder.Ini("UseOtherScoreTable=1\r\nScoreTableFile=" + url + "\r\n")})
+          .options.points,
+      ones);
+  EXPECT_EQ(Parse({"--settings", folder.Ini("ScoreTableFile=ones.stb\r\n")}).options.points,
+            DefaultPointTable());
+
+  // As in the game, a file that cannot be opened leaves the default table and a message.
+  const Parsed missing =
+      Parse({"--settings", folder.Ini("UseOtherScoreTable=1\r\nScoreTableFile=missing.stb\r\n")});
+  ASSERT_FALSE(missing.error) << *missing.error;
+  EXPECT_EQ(missing.options.points, DefaultPointTable());
+  EXPECT_EQ(missing.options.notices,
+            std::vector<std::string>{
+                "missing.stbを開けませんでした。\r\nデフォルトのスコアテーブルを使います。"});
 }
 
 TEST(SimOptions, BadFlagsAreRefusedWithAMessage) {

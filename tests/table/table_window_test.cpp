@@ -8,10 +8,15 @@
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QFrame>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTimer>
 
+#include "image_pack.h"
+#include "ini_file.h"
 #include "raised_bevel.h"
+#include "stored_path.h"
 #include "table_fixture.h"
 
 namespace vorpo::testing {
@@ -284,34 +289,47 @@ TEST_F(TableWindow, CloseWritesTheSoundSwitch) {
   EXPECT_TRUE(ini.readAll().contains("Sound=0"));
 }
 
-// Closes every modal window that opens: the error box, then the file dialog. The first time
-// the file dialog opens a file is chosen; the second time it is cancelled.
+// Closes every modal window that opens: the message boxes, whose texts it keeps, and the file
+// dialog. Each time the file dialog opens the next of the files is chosen; once they are used
+// up it is cancelled.
 class ModalCloser : public QObject {
  public:
-  explicit ModalCloser(QString choice) : choice_(std::move(choice)) {
+  explicit ModalCloser(QStringList choices) : choices_(std::move(choices)) {
     connect(&timer_, &QTimer::timeout, this, [this] { Close(); });
     timer_.start(5);
   }
   int dialogsSeen = 0;
+  QStringList messages;
 
  private:
   void Close() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal) return;
     if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-      if (dialogsSeen++ == 0) {
-        files->selectFile(choice_);
+      if (dialogsSeen++ < choices_.size()) {
+        // Typed into the name box: the dialog would keep the name it showed last.
+        files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+            ->setText(choices_[dialogsSeen - 1]);
         static_cast<QDialog*>(files)->accept();
         return;
       }
       files->reject();
       return;
     }
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) messages << box->text();
     modal->close();
   }
-  QString choice_;
+  QStringList choices_;
   QTimer timer_;
 };
+
+// A file of these bytes at path, in folders made for it.
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).path());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
 
 TEST_F(TableWindow, AnUnusableImagePackLeadsToTheFileDialogUntilCancelled) {
   const QString previousFolder = QDir::currentPath();
@@ -319,7 +337,7 @@ TEST_F(TableWindow, AnUnusableImagePackLeadsToTheFileDialogUntilCancelled) {
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
   bad.write("not a pack");
   bad.close();
-  ModalCloser closer(dir.filePath("bad.vif"));
+  ModalCloser closer({dir.filePath("bad.vif")});
   Open("UseOtherImage=1\r\nImageFile=missing.vif\r\n");
   EXPECT_EQ(closer.dialogsSeen, 2);
   EXPECT_FALSE(State().UseOtherImage);
@@ -331,6 +349,33 @@ TEST_F(TableWindow, AnUnusableImagePackLeadsToTheFileDialogUntilCancelled) {
   const QByteArray written = ini.readAll();
   EXPECT_TRUE(written.contains("ImageFile=" + dir.filePath("bad.vif").toUtf8()));
   EXPECT_TRUE(written.contains("UseOtherImage=1"));  // switched off in memory only
+}
+
+TEST_F(TableWindow, AnImagePackNameTheSettingsCannotHoldIsAskedForAgain) {
+  const QString previousFolder = QDir::currentPath();
+  // More than 255 bytes, and a folder whose name CP932 cannot hold.
+  const QString tooLong =
+      dir.filePath(QString(150, u'a') + u'/' + QString(120, u'b') + QStringLiteral(".vif"));
+  const QString muller = dir.filePath(QStringLiteral("Müller/bad.vif"));
+  WriteFile(tooLong, "not a pack");
+  WriteFile(muller, "not a pack");
+  ModalCloser closer({tooLong, muller});
+  Open("UseOtherImage=1\r\nImageFile=missing.vif\r\n");
+  QDir::setCurrent(previousFolder);
+  EXPECT_EQ(closer.dialogsSeen, 3);
+  const QString broken = QString::fromUtf8(kBrokenImageFileMessage);
+  EXPECT_EQ(closer.messages, (QStringList{broken, QString::fromUtf8(kPathTooLongMessage), broken}));
+  EXPECT_EQ(form->programSettings().ImageFile, muller.toStdString());
+
+  // The name reached the file as a URL and reads back as the same file.
+  const auto stored = IniFile::Read(iniPath).Find("Game", "ImageFile");
+  ASSERT_TRUE(stored);
+  EXPECT_TRUE(stored->starts_with("file://")) << *stored;
+  EXPECT_NE(stored->find("/M%C3%BCller/bad.vif"), std::string::npos) << *stored;
+  GameState back;
+  ProgramSettings program;
+  SettingsStore(iniPath).Load(back, program);
+  EXPECT_EQ(program.ImageFile, muller.toStdString());
 }
 
 }  // namespace

@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
     std::cout << "vorpo-sim " << vorpo::kVersion << "\n";
     return 0;
   }
+  // The game's own message, line break and all, where the game would show a message box.
+  for (const std::string& notice : options.notices) std::cerr << "vorpo-sim: " << notice << "\n";
   // Without --seed a fresh seed is taken and printed in the summary, so any run can be replayed.
   const std::uint64_t seed = options.seed ? *options.seed : std::random_device{}() & 0x7FFF'FFFFu;
   try {

@@ -7,7 +7,7 @@
 namespace vorpo::sim {
 
 SimSummary RunMatches(const SimOptions& options, std::uint64_t seed, std::ostream* sheets) {
-  Simulator simulator(options.settings, seed);
+  Simulator simulator(options.settings, seed, options.points);
   SimSummary summary;
   summary.seed = seed;
   summary.seats = options.settings.Players;

@@ -44,12 +44,12 @@ Apply Number(const char* flag, long long low, long long high,
   };
 }
 
-Apply Switch(const char* flag, bool GameState::*rule) {
+Apply Switch(const char* flag, std::uint8_t GameState::*rule) {
   return [=](const std::string& value, SimOptions& options) -> std::optional<std::string> {
     if (value == "1" || value == "on")
-      options.settings.*rule = true;
+      options.settings.*rule = 1;
     else if (value == "0" || value == "off")
-      options.settings.*rule = false;
+      options.settings.*rule = 0;
     else
       return std::string(flag) + " needs on or off (1 or 0), not \"" + value + "\"";
     return {};
@@ -93,6 +93,14 @@ std::optional<std::string> ApplySettingsFile(const std::string& path, SimOptions
     return "--settings: cannot read the settings file \"" + path + "\"";
   ProgramSettings program;
   SettingsStore(path).Load(options.settings, program);
+  // The game looks for a relative score table file beside the program, which is where its
+  // settings file is.
+  options.points = DefaultPointTable();
+  if (options.settings.UseOtherScoreTable) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    if (auto message = ReadScoreTableFile(program.ScoreTableFile, folder, options.points))
+      options.notices.push_back(std::move(*message));
+  }
   return {};
 }
 

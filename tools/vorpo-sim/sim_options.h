@@ -9,11 +9,17 @@
 #include <vector>
 
 #include "game_state.h"
+#include "point_table.h"
 
 namespace vorpo::sim {
 
 struct SimOptions {
   GameState settings;  // the settings fields only
+  // The card points: the score table file a settings file names, as the game loads it.
+  PointTable points = DefaultPointTable();
+  // What the game would have shown in a message box (a score table file that cannot be
+  // opened); the run goes on.
+  std::vector<std::string> notices;
   std::optional<std::uint64_t> seed;
   int matches = 1;
   bool quiet = false;

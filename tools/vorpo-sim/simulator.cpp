@@ -11,9 +11,10 @@ namespace {
 constexpr std::uint64_t kTurnsBeyondAnyDeal = 1'000'000;
 }  // namespace
 
-Simulator::Simulator(const GameState& settings, std::uint64_t seed)
+Simulator::Simulator(const GameState& settings, std::uint64_t seed, const PointTable& points)
     : random_(seed), game_(view_, random_) {
   game_.state = settings;
+  game_.points = points;
   game_.state.MatchState = kNoMatch;
   game_.state.Direction = 0;
 }

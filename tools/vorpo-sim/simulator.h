@@ -17,7 +17,8 @@ void PlayOneTurn(Game& game);
 class Simulator {
  public:
   // settings: a GameState holding the settings fields; everything else starts afresh.
-  Simulator(const GameState& settings, std::uint64_t seed);
+  Simulator(const GameState& settings, std::uint64_t seed,
+            const PointTable& points = DefaultPointTable());
   Simulator(const Simulator&) = delete;
   Simulator& operator=(const Simulator&) = delete;
 
