@@ -37,7 +37,15 @@ class Game {
  public:
   Game(TableView& view, Random& random);
 
-  GameState state;
+  // The game as it stands. Only the game's own operations change it.
+  const GameState& State() const { return state; }
+  // Tests lay out deals by hand through this; nothing else writes the state.
+  GameState& TestingState() { return state; }
+
+  // Takes the settings in as one value, settled for where they come from. A running deal goes
+  // on with the new values.
+  void ApplySettings(const GameSettings& settings, SettingsFrom from);
+
   PointTable points = DefaultPointTable();
   PlayCounters counters;
 
@@ -95,6 +103,8 @@ class Game {
   void SetTimer(bool enabled);
 
  private:
+  GameState state;
+
   HandList& Hand(int seat) { return state.Hands[static_cast<std::size_t>(seat)]; }
   void CompletePlay(Card card);
   // The seat caption: the name, " (", the card count and ")".

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cards.h"
+#include "game_settings.h"
 #include "hand_list.h"
 
 namespace vorpo {
@@ -36,7 +37,8 @@ inline constexpr std::size_t kIndicatorCount = static_cast<std::size_t>(Indicato
 
 inline constexpr std::uint8_t kNoMatch = 255;
 
-struct GameState {
+// The settings the game holds are part of its state: the rules read them by their own names.
+struct GameState : GameSettings {
   std::array<std::uint8_t, kDeckSize> Owner{};
   std::uint8_t StockCount = 0;
   Card TopCard = 0;
@@ -55,29 +57,8 @@ struct GameState {
   std::int8_t Direction = 0;
   std::uint8_t MatchState = kNoMatch;
 
-  // Settings held in memory (loaded and clamped by the settings store).
-  std::uint8_t Players = 0;
-  std::uint8_t StartingCards = 0;
-  std::uint8_t CalcProc = 0;
-  // The switches are bytes, off when 0 and on otherwise. They keep the byte the settings file
-  // held (a 2 stays 2), so that a switch nobody changed goes back to the file as it came.
-  std::uint8_t DefDraw = 0;
-  std::uint8_t DefDraw4 = 0;
-  std::uint8_t NotYama = 0;
-  std::uint8_t NotFig = 0;
-  std::uint8_t WildFront = 0;
-  std::uint8_t Ranking = 0;
-  std::uint8_t OpenMode = 0;
-  std::uint8_t NotShowCompCard = 0;
-  std::int32_t IRWScore = 0;
-  std::int32_t JRTurns = 0;
-  std::uint8_t UseOtherSound = 0;
-  std::uint8_t UseOtherImage = 0;
-  std::uint8_t UseOtherScoreTable = 0;
-  std::string NameFont;
-  // Names are held in UTF-8; they are converted to CP932 only at the file boundary.
+  // The seat names of the running match, taken from ConfiguredNames when it starts.
   std::array<std::string, kSeats> SeatNames{};
-  std::array<std::string, kSeats> ConfiguredNames{};
 
   // One decimal text per deal of the running match, per seat.
   std::array<std::vector<std::string>, kSeats> ScoreLists{};

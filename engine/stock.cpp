@@ -8,6 +8,10 @@ namespace vorpo {
 
 Game::Game(TableView& view, Random& random) : view_(view), random_(random) {}
 
+void Game::ApplySettings(const GameSettings& settings, SettingsFrom from) {
+  static_cast<GameSettings&>(state) = Settled(settings, from);
+}
+
 namespace {
 
 // One bit (0x80) in each byte of word that equals code, and no other bit.

@@ -133,10 +133,10 @@ void TfrmScore::ShowScoreSheet(const vorpo::Standings& standings) {
 }
 
 void TfrmScore::ShowStandings() {
-  const bool seatsMoving = game_.state.TimerEnabled;
+  const bool seatsMoving = game_.State().TimerEnabled;
   if (seatsMoving) game_.SetTimer(false);
   // The standings as they are: a sheet opened from the menu never ends a match.
-  ShowScoreSheet(vorpo::Standings(game_.state, false));
+  ShowScoreSheet(vorpo::Standings(game_.State(), false));
   // Re-enabling starts a fresh interval: the next seat moves one full wait after the sheet
   // closes, as after any other move.
   if (seatsMoving) game_.SetTimer(true);
@@ -224,12 +224,12 @@ int TfrmScore::ScreenWidthForClient() const {
 }
 
 void TfrmScore::FormClose() {
-  if (!matchOver_ || !game_.state.Ranking) return;
+  if (!matchOver_ || !game_.State().Ranking) return;
   if (!vorpo::AskQuestion(this, QStringLiteral("結果を書き出しますか？"))) return;
   if (SaveDialog1->exec() != QDialog::Accepted) return;
   const auto failure = vorpo::WriteResultsFile(Memo1Text().toStdString(), SaveDialog1->ChosenFile(),
                                                vorpo::ResultsDateTime(std::time(nullptr)),
-                                               vorpo::SeatNameSpellings(game_.state, settings_));
+                                               vorpo::SeatNameSpellings(game_.State(), settings_));
   if (failure) ShowError(*failure);
 }
 

@@ -29,11 +29,6 @@ const FileDialogSpec kScoreTableDialog{
     QStringLiteral("Vorpo Score Table File (*.stb);;すべてのファイル (*.*)"),
     QStringLiteral("stb")};
 
-// The most cards a deal may hand out, and the quotient that brings the cards per seat back
-// under it.
-constexpr int kMaxDealt = 110;
-constexpr int kDealDivisor = 111;
-
 void SetEnabled(std::initializer_list<QWidget*> controls, bool enabled) {
   for (QWidget* control : controls) control->setEnabled(enabled);
 }
@@ -71,7 +66,7 @@ std::array<NumberBox*, 5> TfrmConfig::NumberBoxes() const {
 }
 
 void TfrmConfig::Fill() {
-  const GameState& s = host_.CurrentGame().state;
+  const GameState& s = host_.CurrentGame().State();
   const ProgramSettings& program = host_.Program();
   for (std::size_t seat = 0; seat < Edits.size(); ++seat)
     Edits[seat]->setText(FromUtf8(s.ConfiguredNames[seat]));
@@ -115,7 +110,7 @@ void TfrmConfig::Fill() {
 }
 
 void TfrmConfig::FillFontList() {
-  const QString nameFont = FromUtf8(host_.CurrentGame().state.NameFont);
+  const QString nameFont = FromUtf8(host_.CurrentGame().State().NameFont);
   QStringList fonts = QFontDatabase::families();
   // A name font of a settings file written elsewhere ("MS UI Gothic") is no family here, but the
   // program maps it onto one, so it is offered as it is spelt in the file.
@@ -149,7 +144,7 @@ void TfrmConfig::showEvent(QShowEvent* event) {
 }
 
 void TfrmConfig::FormShow() {
-  const GameState& s = host_.CurrentGame().state;
+  const GameState& s = host_.CurrentGame().State();
   PageControl1->setCurrentIndex(host_.OptionsPage() % PageControl1->count());
   switch (PageControl1->currentIndex()) {
     case 0:
@@ -175,16 +170,17 @@ void TfrmConfig::FormShow() {
 
 void TfrmConfig::chbRankingClick() {
   if (chbRanking->isChecked()) {
-    chbOpenMode->setChecked(false);
-    spePlayers->setValue(4);
-    rgScore->SetItemIndex(0);
-    speIRWScore->setValue(500);
-    speStartingCards->setValue(7);
-    chbCanDefDraw->setChecked(false);
-    chbCanLastNotFig->setChecked(true);
-    chbCanUseNotYama->setChecked(false);
-    chbWildFront->setChecked(false);
-    chbUseOtherScrTbl->setChecked(false);
+    const GameSettings ranking = WithRankingRules(host_.CurrentGame().State());
+    chbOpenMode->setChecked(ranking.OpenMode != 0);
+    spePlayers->setValue(ranking.Players - 1);
+    rgScore->SetItemIndex(ranking.CalcProc);
+    speIRWScore->setValue(ranking.IRWScore);
+    speStartingCards->setValue(ranking.StartingCards);
+    chbCanDefDraw->setChecked(ranking.DefDraw != 0);
+    chbCanLastNotFig->setChecked(ranking.NotFig != 0);
+    chbCanUseNotYama->setChecked(ranking.NotYama != 0);
+    chbWildFront->setChecked(ranking.WildFront != 0);
+    chbUseOtherScrTbl->setChecked(ranking.UseOtherScoreTable != 0);
     SetEnabled({Label10, cmbScrTblFile, brnSTFBrowse}, false);
   } else {
     chbUseOtherScrTblClick();
@@ -201,7 +197,7 @@ void TfrmConfig::chbCanDefDrawClick() {
 }
 
 void TfrmConfig::chbUseOtherScrTblClick() {
-  if (host_.CurrentGame().state.MatchRunning()) return;
+  if (host_.CurrentGame().State().MatchRunning()) return;
   SetEnabled({Label10, cmbScrTblFile, brnSTFBrowse}, chbUseOtherScrTbl->isChecked());
 }
 
@@ -281,17 +277,16 @@ void TfrmConfig::Button1Click() {
 
   if (!FileNamesCanBeStored()) return;
 
-  GameState& s = host_.CurrentGame().state;
+  Game& game = host_.CurrentGame();
   ProgramSettings& program = host_.Program();
+  GameSettings next = game.State();
 
-  const std::uint8_t useOtherImageBefore = s.UseOtherImage;
-  SetByteSwitch(s.UseOtherImage, chbUseOtherImage->isChecked());
+  SetByteSwitch(next.UseOtherImage, chbUseOtherImage->isChecked());
   const std::string imageFile = cmbImageFile->currentText().toStdString();
-  if (!host_.LoadImagePack(imageFile, s.UseOtherImage != 0, this)) {
+  if (!host_.LoadImagePack(imageFile, next.UseOtherImage != 0, this)) {
     // The box may be on a page not shown; a focus there would be out of the player's sight.
     PageControl1->setCurrentWidget(TabSheet5);
     cmbImageFile->setFocus();
-    s.UseOtherImage = useOtherImageBefore;
     return;
   }
   const std::string imageFileBefore = program.ImageFile;
@@ -299,39 +294,40 @@ void TfrmConfig::Button1Click() {
   host_.Store().SaveImageFile(program);
 
   const int seats = spePlayers->value() + 1;
-  if (seats * speStartingCards->value() > kMaxDealt)
-    speStartingCards->setValue(kDealDivisor / seats);
+  speStartingCards->setValue(
+      SettledStartingCards(speStartingCards->value(), seats, SettingsFrom::OptionsDialog));
 
   program.Wait = speInterval->value();
   host_.SetTimerInterval(program.Wait);
-  SetByteSwitch(s.Ranking, chbRanking->isChecked());
-  SetByteSwitch(s.OpenMode, chbOpenMode->isChecked());
-  SetByteSwitch(s.NotShowCompCard, chbNotShowCompCard->isChecked());
-  s.Players = static_cast<std::uint8_t>(seats);
-  s.IRWScore = speIRWScore->value();
-  s.JRTurns = speJRTurns->value();
-  s.StartingCards = static_cast<std::uint8_t>(speStartingCards->value());
-  s.CalcProc = static_cast<std::uint8_t>(std::max(rgScore->ItemIndex(), 0));
+  SetByteSwitch(next.Ranking, chbRanking->isChecked());
+  SetByteSwitch(next.OpenMode, chbOpenMode->isChecked());
+  SetByteSwitch(next.NotShowCompCard, chbNotShowCompCard->isChecked());
+  next.Players = static_cast<std::uint8_t>(seats);
+  next.IRWScore = speIRWScore->value();
+  next.JRTurns = speJRTurns->value();
+  next.StartingCards = static_cast<std::uint8_t>(speStartingCards->value());
+  next.CalcProc = static_cast<std::uint8_t>(std::max(rgScore->ItemIndex(), 0));
   // A name font that is not among the screen fonts selects nothing and is kept as it was.
-  if (cmbNameFont->currentIndex() >= 0) s.NameFont = cmbNameFont->currentText().toStdString();
-  SetByteSwitch(s.UseOtherSound, chbUseOtherSound->isChecked());
-  SetByteSwitch(s.UseOtherScoreTable, chbUseOtherScrTbl->isChecked());
-
-  if (s.DealRunning()) BringDealUpToDate(imageFileBefore);
-
+  if (cmbNameFont->currentIndex() >= 0) next.NameFont = cmbNameFont->currentText().toStdString();
+  SetByteSwitch(next.UseOtherSound, chbUseOtherSound->isChecked());
+  SetByteSwitch(next.UseOtherScoreTable, chbUseOtherScrTbl->isChecked());
   // SeatNames keeps the names of the running match; StartMatch takes these up.
   for (std::size_t seat = 0; seat < Edits.size(); ++seat)
-    s.ConfiguredNames[seat] = NameFromBox(Edits[seat]->text());
-  SetByteSwitch(s.DefDraw, chbCanDefDraw->isChecked());
-  SetByteSwitch(s.DefDraw4, chbCanDefWD4->isChecked());
-  SetByteSwitch(s.NotFig, chbCanLastNotFig->isChecked());
-  SetByteSwitch(s.NotYama, chbCanUseNotYama->isChecked());
-  SetByteSwitch(s.WildFront, chbWildFront->isChecked());
+    next.ConfiguredNames[seat] = NameFromBox(Edits[seat]->text());
+  SetByteSwitch(next.DefDraw, chbCanDefDraw->isChecked());
+  SetByteSwitch(next.DefDraw4, chbCanDefWD4->isChecked());
+  SetByteSwitch(next.NotFig, chbCanLastNotFig->isChecked());
+  SetByteSwitch(next.NotYama, chbCanUseNotYama->isChecked());
+  SetByteSwitch(next.WildFront, chbWildFront->isChecked());
+  game.ApplySettings(next, SettingsFrom::OptionsDialog);
+
+  if (game.State().DealRunning()) BringDealUpToDate(imageFileBefore);
+
   program.SoundFile = cmbSoundFile->currentText().toStdString();
   program.ScoreTableFile = cmbScrTblFile->currentText().toStdString();
 
-  host_.CurrentGame().LoadScoreTable(program.ScoreTableFile, host_.ProgramFolder());
-  host_.Store().SaveSettings(s, program);
+  game.LoadScoreTable(program.ScoreTableFile, host_.ProgramFolder());
+  host_.Store().SaveSettings(game.State(), program);
   host_.ReloadSoundPack();
   Button2Click();
 }
@@ -350,7 +346,7 @@ bool TfrmConfig::FileNamesCanBeStored() {
 }
 
 void TfrmConfig::BringDealUpToDate(const std::string& imageFileBefore) {
-  const GameState& s = host_.CurrentGame().state;
+  const GameState& s = host_.CurrentGame().State();
   TableView& view = host_.View();
   const bool packChanged = cmbImageFile->currentText().toStdString() != imageFileBefore;
   if (packChanged || chbOpenMode->isChecked() != openModeOnEntry_) {

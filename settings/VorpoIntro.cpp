@@ -7,14 +7,25 @@
 
 namespace vorpo {
 
+namespace {
+
+// The name the welcome dialog gives the human seat; every other setting stays.
+void NameHumanSeat(Game& game, const QString& name) {
+  GameSettings next = game.State();
+  next.ConfiguredNames[0] = NameFromBox(name);
+  game.ApplySettings(next, SettingsFrom::OptionsDialog);
+}
+
+}  // namespace
+
 bool ShowWelcomeDialog(OptionsHost& host, QWidget* owner) {
   TfrmIntro dialog(host, owner);
   dialog.Fill();
   dialog.exec();
   if (dialog.WelcomeResult() != 1) return false;
-  GameState& s = host.CurrentGame().state;
-  s.ConfiguredNames[0] = NameFromBox(dialog.Edit1->text());
-  host.Store().SaveSettings(s, host.Program());
+  Game& game = host.CurrentGame();
+  NameHumanSeat(game, dialog.Edit1->text());
+  host.Store().SaveSettings(game.State(), host.Program());
   return true;
 }
 
@@ -47,7 +58,7 @@ TfrmIntro::TfrmIntro(OptionsHost& host, QWidget* owner)
 
 void TfrmIntro::Fill() {
   Edit1->setValidator(new NameValidator(host_.Program().NameMax, Edit1));
-  Edit1->setText(QString::fromStdString(host_.CurrentGame().state.ConfiguredNames[0]));
+  Edit1->setText(QString::fromStdString(host_.CurrentGame().State().ConfiguredNames[0]));
   Edit1Change();
   if (owner_) {
     const QRect table = owner_->frameGeometry();
@@ -72,10 +83,10 @@ void TfrmIntro::Button2Click() {
 }
 
 void TfrmIntro::Button3Click() {
-  GameState& s = host_.CurrentGame().state;
-  s.ConfiguredNames[0] = NameFromBox(Edit1->text());
+  Game& game = host_.CurrentGame();
+  NameHumanSeat(game, Edit1->text());
   ShowOptionsDialog(host_, owner_, this);
-  Edit1->setText(QString::fromStdString(s.ConfiguredNames[0]));
+  Edit1->setText(QString::fromStdString(game.State().ConfiguredNames[0]));
 }
 
 }  // namespace vorpo

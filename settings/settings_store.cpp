@@ -21,14 +21,14 @@ struct Value {
 // The field a member pointer names, in whichever of the two records owns it.
 template <class Owner, class Field, class Game, class Program>
 auto& FieldIn(Field Owner::*member, Game& game, Program& program) {
-  if constexpr (std::is_same_v<Owner, GameState>) {
+  if constexpr (std::is_same_v<Owner, GameSettings>) {
     return game.*member;
   } else {
     return program.*member;
   }
 }
 
-void Store(const SettingField& field, Value value, GameState& game, ProgramSettings& program) {
+void Store(const SettingField& field, Value value, GameSettings& game, ProgramSettings& program) {
   std::visit(
       [&](auto member) {
         if constexpr (std::is_same_v<decltype(member), SeatName>) {
@@ -45,7 +45,7 @@ void Store(const SettingField& field, Value value, GameState& game, ProgramSetti
       field);
 }
 
-Value Fetch(const SettingField& field, const GameState& game, const ProgramSettings& program) {
+Value Fetch(const SettingField& field, const GameSettings& game, const ProgramSettings& program) {
   return std::visit(
       [&](auto member) -> Value {
         if constexpr (std::is_same_v<decltype(member), SeatName>) {
@@ -81,12 +81,12 @@ std::string ReadText(const IniFile& file, const Setting& setting, std::size_t ma
   return spelling ? std::move(spelling->text) : std::string(setting.defaultText);
 }
 
-std::int32_t ReadNumber(const IniFile& file, const Setting& setting, const GameState& game) {
+std::int32_t ReadNumber(const IniFile& file, const Setting& setting) {
   std::int32_t number = file.GetInt(kSettingsSection, setting.key, setting.defaultNumber);
   if (setting.held == Held::Byte || setting.held == Held::ByteSwitch) {
     number = static_cast<std::uint8_t>(number);
   }
-  if (setting.rule) number = setting.rule(number, game);
+  if (setting.rule) number = setting.rule(number);
   if (setting.held == Held::Switch) number = number != 0;
   return number;
 }
@@ -116,7 +116,7 @@ void SetByteSwitch(std::uint8_t& held, bool on) {
   if ((held != 0) != on) held = on ? 1 : 0;
 }
 
-void ReadSettings(const IniFile& file, GameState& game, ProgramSettings& program) {
+void ReadSettings(const IniFile& file, GameSettings& game, ProgramSettings& program) {
   for (const Setting& setting : AllSettings()) {
     Value value;
     switch (setting.held) {
@@ -134,15 +134,16 @@ void ReadSettings(const IniFile& file, GameState& game, ProgramSettings& program
         break;
       }
       default:
-        value.number = ReadNumber(file, setting, game);
+        value.number = ReadNumber(file, setting);
         break;
     }
     Store(setting.field, std::move(value), game, program);
   }
   if (game.ConfiguredNames[0] == kUnnamedHuman) game.ConfiguredNames[0] = kHumanDefault;
+  game = Settled(std::move(game), SettingsFrom::SettingsFile);
 }
 
-bool WriteSettings(IniFile& file, const GameState& game, const ProgramSettings& program,
+bool WriteSettings(IniFile& file, const GameSettings& game, const ProgramSettings& program,
                    WriteMoment moment) {
   bool allWritten = true;
   for (const Setting& setting : AllSettings()) {
@@ -164,23 +165,23 @@ SettingsStore SettingsStore::ForProgram(const std::string& programPath) {
   return SettingsStore(SettingsPathFor(programPath));
 }
 
-void SettingsStore::Load(GameState& game, ProgramSettings& program) const {
+void SettingsStore::Load(GameSettings& game, ProgramSettings& program) const {
   ReadSettings(IniFile::Read(path_), game, program);
 }
 
-bool SettingsStore::SaveSettings(const GameState& game, const ProgramSettings& program) const {
+bool SettingsStore::SaveSettings(const GameSettings& game, const ProgramSettings& program) const {
   return Save(game, program, WriteMoment::SaveSettings);
 }
 
 bool SettingsStore::SaveImageFile(const ProgramSettings& program) const {
-  return Save(GameState{}, program, WriteMoment::ImageFileChosen);
+  return Save(GameSettings{}, program, WriteMoment::ImageFileChosen);
 }
 
 bool SettingsStore::SaveOnClose(const ProgramSettings& program) const {
-  return Save(GameState{}, program, WriteMoment::FormClose);
+  return Save(GameSettings{}, program, WriteMoment::FormClose);
 }
 
-bool SettingsStore::Save(const GameState& game, const ProgramSettings& program,
+bool SettingsStore::Save(const GameSettings& game, const ProgramSettings& program,
                          WriteMoment moment) const {
   IniFile file = IniFile::Read(path_);
   const bool allWritten = WriteSettings(file, game, program, moment);

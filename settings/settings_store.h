@@ -12,7 +12,7 @@
 
 namespace vorpo {
 
-// The settings that are not fields of GameState: they belong to the program, not to a game.
+// The settings that are not the game's: they belong to the program.
 struct ProgramSettings {
   int NameMax = 14;  // bytes of CP932 a name may take
   int Wait = 500;    // the turn timer's interval in milliseconds
@@ -35,13 +35,14 @@ enum class WriteMoment : std::uint8_t {
   FormClose,        // the table window closes
 };
 
-// Reads every setting from file, applying its default and its rule. A text whose bytes are not
+// Reads every setting from file, applying its default and its rule, and settles the game's
+// settings as the game does (Settled, from the settings file). A text whose bytes are not
 // CP932 reads as the key's default, as a number without digits does.
-void ReadSettings(const IniFile& file, GameState& game, ProgramSettings& program);
+void ReadSettings(const IniFile& file, GameSettings& game, ProgramSettings& program);
 // Puts the settings written at moment into file, in the order of the settings file. A text that
 // CP932 cannot hold, or a file name that StoredPathForm refuses, leaves its key as it was in
 // the file and makes the result false.
-bool WriteSettings(IniFile& file, const GameState& game, const ProgramSettings& program,
+bool WriteSettings(IniFile& file, const GameSettings& game, const ProgramSettings& program,
                    WriteMoment moment);
 
 class SettingsStore {
@@ -53,17 +54,17 @@ class SettingsStore {
   const std::string& Path() const { return path_; }
 
   // A missing file or key gives the defaults.
-  void Load(GameState& game, ProgramSettings& program) const;
+  void Load(GameSettings& game, ProgramSettings& program) const;
 
   // Each write replaces the file whole and keeps the lines it does not write. A write that
   // fails leaves the old file as it was; the game ignores the result, which is false then, or
   // when a text could not be held in CP932.
-  bool SaveSettings(const GameState& game, const ProgramSettings& program) const;
+  bool SaveSettings(const GameSettings& game, const ProgramSettings& program) const;
   bool SaveImageFile(const ProgramSettings& program) const;
   bool SaveOnClose(const ProgramSettings& program) const;
 
  private:
-  bool Save(const GameState& game, const ProgramSettings& program, WriteMoment moment) const;
+  bool Save(const GameSettings& game, const ProgramSettings& program, WriteMoment moment) const;
 
   std::string path_;
 };

@@ -7,41 +7,18 @@ namespace vorpo {
 
 namespace {
 
-std::int32_t SettleNameMax(std::int32_t value, const GameState&) {
+std::int32_t SettleNameMax(std::int32_t value) {
   return std::clamp(value, 14, 128);
 }
 
 // 0 would stop the turn timer for good; a negative interval has no meaning, so it is brought to
 // the shortest wait the options dialog offers.
-std::int32_t SettleWait(std::int32_t value, const GameState&) {
+std::int32_t SettleWait(std::int32_t value) {
   return std::clamp(value, 1, 5000);
 }
 
-std::int32_t SettlePlayers(std::int32_t value, const GameState&) {
-  return std::clamp(value, 2, 10);
-}
-
-std::int32_t SettleCalcProc(std::int32_t value, const GameState&) {
-  return std::min(value, 1);
-}
-
-std::int32_t SettleIRWScore(std::int32_t value, const GameState&) {
-  return std::clamp(value, 1, 1000);
-}
-
-std::int32_t SettleJRTurns(std::int32_t value, const GameState&) {
-  return std::clamp(value, 1, 30);
-}
-
-// Counting one hand more than there are seats leaves at least a full hand in the stock after the
-// deal, whatever the first top card takes.
-std::int32_t SettleStartingCards(std::int32_t value, const GameState& game) {
-  const std::int32_t cards = std::max(value, 1);
-  const std::int32_t hands = game.Players + 1;
-  return hands * cards > 110 ? 111 / hands : cards;
-}
-
-using G = GameState;
+// The rule settings are settled by the game itself (Settled), once all are read.
+using G = GameSettings;
 using P = ProgramSettings;
 using enum Held;
 using enum WriteMoment;
@@ -62,11 +39,11 @@ constexpr std::array kSettings = {
     Setting{"Ranking", ByteSwitch, &G::Ranking, 0, "", nullptr, SaveSettings},
     Setting{"OpenMode", ByteSwitch, &G::OpenMode, 0, "", nullptr, SaveSettings},
     Setting{"NotShowCompCard", ByteSwitch, &G::NotShowCompCard, 0, "", nullptr, SaveSettings},
-    Setting{"Players", Byte, &G::Players, 5, "", SettlePlayers, SaveSettings},
-    Setting{"CalcProc", Byte, &G::CalcProc, 1, "", SettleCalcProc, SaveSettings},
-    Setting{"IRWScore", Integer, &G::IRWScore, 500, "", SettleIRWScore, SaveSettings},
-    Setting{"JRTurns", Integer, &G::JRTurns, 5, "", SettleJRTurns, SaveSettings},
-    Setting{"StartingCards", Byte, &G::StartingCards, 7, "", SettleStartingCards, SaveSettings},
+    Setting{"Players", Byte, &G::Players, 5, "", nullptr, SaveSettings},
+    Setting{"CalcProc", Byte, &G::CalcProc, 1, "", nullptr, SaveSettings},
+    Setting{"IRWScore", Integer, &G::IRWScore, 500, "", nullptr, SaveSettings},
+    Setting{"JRTurns", Integer, &G::JRTurns, 5, "", nullptr, SaveSettings},
+    Setting{"StartingCards", Byte, &G::StartingCards, 7, "", nullptr, SaveSettings},
     Setting{"DefDraw", ByteSwitch, &G::DefDraw, 0, "", nullptr, SaveSettings},
     Setting{"DefDraw4", ByteSwitch, &G::DefDraw4, 0, "", nullptr, SaveSettings},
     Setting{"NotFig", ByteSwitch, &G::NotFig, 1, "", nullptr, SaveSettings},

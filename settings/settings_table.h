@@ -3,7 +3,7 @@
 // Reading and writing are each one loop over this table.
 #pragma once
 
-#include "game_state.h"
+#include "game_settings.h"
 #include "settings_store.h"
 
 #include <cstdint>
@@ -34,13 +34,12 @@ struct SeatName {
 
 // The field a setting lives in.
 using SettingField =
-    std::variant<std::uint8_t GameState::*, std::int32_t GameState::*, std::string GameState::*,
-                 int ProgramSettings::*, bool ProgramSettings::*, std::string ProgramSettings::*,
-                 SeatName>;
+    std::variant<std::uint8_t GameSettings::*, std::int32_t GameSettings::*,
+                 std::string GameSettings::*, int ProgramSettings::*, bool ProgramSettings::*,
+                 std::string ProgramSettings::*, SeatName>;
 
-// Brings a number read from the file into its range. The settings read before it are already
-// in game, which is what lets StartingCards depend on Players.
-using SettingRule = std::int32_t (*)(std::int32_t value, const GameState& game);
+// Brings a number of the program's settings read from the file into its range.
+using SettingRule = std::int32_t (*)(std::int32_t value);
 
 struct Setting {
   std::string_view key;

@@ -43,7 +43,7 @@ TForm1::TForm1(vorpo::SettingsStore store, vorpo::Random random, QWidget* parent
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
-  vorpo::GameState& state = game_.state;
+  const vorpo::GameState& state = game_.State();
   helpFile_ = vorpo::HelpFilePath(vorpo::ProgramPath());
   handCursor_ = QCursor(QPixmap(vorpo::resources::kHandCursor), vorpo::resources::kHandHotSpotX,
                         vorpo::resources::kHandHotSpotY);
@@ -52,12 +52,13 @@ void TForm1::FormCreate() {
   optionsPage_ = 0;
   SetClientSize(vorpo::kClientWidth, centralWidget()->height());
   KeepOnScreenHorizontally();
-  store_.Load(state, settings_);
+  vorpo::GameSettings read;
+  store_.Load(read, settings_);
+  game_.ApplySettings(read, vorpo::SettingsFrom::SettingsFile);
   ApplyWait();
   mnuSound->setChecked(settings_.Sound);
   soundPlayer_.LoadSoundPack(state.UseOtherSound, settings_.SoundFile);
   game_.LoadScoreTable(settings_.ScoreTableFile, vorpo::ProgramFolder());
-  state.AwaitingColour = false;
   openDialogFolder_ = QDir::currentPath();
   LoadCardPictures();
   CreateSeats();
@@ -71,21 +72,21 @@ void TForm1::FormCreate() {
           [this](Qt::MouseButton, QPoint at) { HandMouseDown(at.x()); });
   connect(humanHand, &vorpo::ImageControl::MouseMove, this,
           [this](QPoint at) { HandMouseMove(at.x()); });
-  // Image4 takes its colour each time it is filled.
-  state.Direction = 0;
-  state.MatchState = vorpo::kNoMatch;
+  // Image4 takes its colour each time it is filled. The game starts with no deal and no match
+  // running.
   show();
 }
 
 // An unusable card-image pack leads into the file dialog until a usable one is chosen; a cancel
 // falls back on the built-in pictures for this run.
 void TForm1::LoadCardPictures() {
-  vorpo::GameState& state = game_.state;
-  while (!vorpo::LoadImagePack(settings_.ImageFile, state.UseOtherImage != 0, this, ImageList1,
-                               ImageList2)) {
+  while (!vorpo::LoadImagePack(settings_.ImageFile, game_.State().UseOtherImage != 0, this,
+                               ImageList1, ImageList2)) {
     const std::optional<std::string> chosen = AskForImagePack();
     if (!chosen) {
-      state.UseOtherImage = 0;
+      vorpo::GameSettings builtIn = game_.State();
+      builtIn.UseOtherImage = 0;
+      game_.ApplySettings(builtIn, vorpo::SettingsFrom::SettingsFile);
       vorpo::LoadImagePack(std::string(), false, this, ImageList1, ImageList2);
       return;
     }
@@ -132,7 +133,7 @@ void TForm1::FormClose() {
 }
 
 void TForm1::SaveSettings() {
-  store_.SaveSettings(game_.state, settings_);
+  store_.SaveSettings(game_.State(), settings_);
 }
 
 void TForm1::ApplyWait() {

@@ -21,5 +21,5 @@ bool TForm1::LoadImagePack(const std::string& path, bool useOtherImage, QWidget*
 
 void TForm1::ReloadSoundPack() {
   soundPlayer_.ReleaseSoundPack();
-  soundPlayer_.LoadSoundPack(game_.state.UseOtherSound, settings_.SoundFile);
+  soundPlayer_.LoadSoundPack(game_.State().UseOtherSound, settings_.SoundFile);
 }

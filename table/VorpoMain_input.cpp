@@ -24,13 +24,13 @@ constexpr char kSpace = 32;
 }  // namespace
 
 void TForm1::HandMouseDown(int x) {
-  game_.PlayHandPosition(vorpo::HandPositionAtX(x, game_.state.Hands[0].Count()));
+  game_.PlayHandPosition(vorpo::HandPositionAtX(x, game_.State().Hands[0].Count()));
 }
 
 // In an overlapping hand the card that a press would play is raised above its neighbours, also
 // while the computer seats move.
 void TForm1::HandMouseMove(int x) {
-  const vorpo::GameState& state = game_.state;
+  const vorpo::GameState& state = game_.State();
   const vorpo::HandList& hand = state.Hands[0];
   const int n = hand.Count();
   if (n <= vorpo::kCardsSideBySide || state.Direction == 0 || state.AwaitingColour) return;

@@ -25,7 +25,7 @@ std::size_t Index(int seat) {
 }  // namespace
 
 void TForm1::LayoutSeats() {
-  const vorpo::GameState& state = game_.state;
+  const vorpo::GameState& state = game_.State();
   const bool compact = state.NotShowCompCard;
   for (int seat = 0; seat < vorpo::kSeats; ++seat) {
     vorpo::ImageControl* hand = HandImages[Index(seat)];
@@ -59,11 +59,11 @@ void TForm1::DrawTopCard() {
 }
 
 void TForm1::DrawTopCardOver() {
-  Image1->DrawCell(ImageList1, vorpo::ImageCell(game_.state.TopCard), 0, 0);
+  Image1->DrawCell(ImageList1, vorpo::ImageCell(game_.State().TopCard), 0, 0);
 }
 
 void TForm1::DrawHand(int seat, bool faceDown) {
-  const vorpo::GameState& state = game_.state;
+  const vorpo::GameState& state = game_.State();
   if (seat != 0 && state.NotShowCompCard) return;
   vorpo::DrawHandCards(*HandImages[Index(seat)], ImageList1, state.Hands[Index(seat)],
                        faceDown && !state.OpenMode);
@@ -78,7 +78,7 @@ void TForm1::RepaintWindow() {
 }
 
 void TForm1::ApplyNameFont() {
-  const QString face = QString::fromStdString(game_.state.NameFont);
+  const QString face = QString::fromStdString(game_.State().NameFont);
   for (vorpo::TableLabel* label : NameLabels) label->SetFace(face);
 }
 

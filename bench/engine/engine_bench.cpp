@@ -62,17 +62,18 @@ void PlayDeals(benchmark::State& bench) {
   OneDealView view;
   Random random(20240601);
   Game game(view, random);
-  game.state = sim::DefaultSettings();
-  game.state.Players = static_cast<std::uint8_t>(bench.range(0));
-  game.state.CalcProc = 1;
-  game.state.JRTurns = 1;
+  GameSettings settings = sim::DefaultSettings();
+  settings.Players = static_cast<std::uint8_t>(bench.range(0));
+  settings.CalcProc = 1;
+  settings.JRTurns = 1;
   if (bench.range(1))
-    game.state.DefDraw = game.state.DefDraw4 = game.state.NotYama = game.state.NotFig =
-        game.state.WildFront = true;
+    settings.DefDraw = settings.DefDraw4 = settings.NotYama = settings.NotFig = settings.WildFront =
+        1;
+  game.ApplySettings(settings, SettingsFrom::SettingsFile);
 
   const auto playDeal = [&game] {
     game.StartMatch();
-    while (game.state.MatchRunning()) sim::PlayOneTurn(game);
+    while (game.State().MatchRunning()) sim::PlayOneTurn(game);
   };
   // The score lists and names reach their lasting size in the first deals.
   for (int i = 0; i < 16; ++i) playDeal();

@@ -41,7 +41,7 @@ class TickStart : public QObject {
 // Seat 0 makes its moves with the space bar while the turn stays with it. Every press makes
 // progress (a draw, a play, a pass or a colour), so a turn that does not end is a fault.
 void PlayHumanTurns(TForm1& form) {
-  const vorpo::GameState& state = form.game().state;
+  const vorpo::GameState& state = form.game().State();
   for (int presses = 0; state.DealRunning() && state.CurSeat == 0 && !state.TimerEnabled;
        ++presses) {
     if (presses == 10000) {
@@ -54,7 +54,7 @@ void PlayHumanTurns(TForm1& form) {
 }
 
 void StartMatchIfNone(TForm1& form) {
-  if (form.game().state.MatchRunning()) return;
+  if (form.game().State().MatchRunning()) return;
   form.mnuStartClick();
   PlayHumanTurns(form);
 }
@@ -99,8 +99,8 @@ int main(int argc, char** argv) {
   const auto at = [&](double fraction) {
     return tickMicroseconds[static_cast<std::size_t>(fraction * (tickMicroseconds.size() - 1))];
   };
-  std::printf("seats %d, wait 1 ms, %llu deals, %llu moves in %.2f s\n", form.game().state.Players,
-              static_cast<unsigned long long>(counters.deals),
+  std::printf("seats %d, wait 1 ms, %llu deals, %llu moves in %.2f s\n",
+              form.game().State().Players, static_cast<unsigned long long>(counters.deals),
               static_cast<unsigned long long>(counters.moves), seconds);
   std::printf("moves per second: %.0f\n", static_cast<double>(counters.moves) / seconds);
   std::printf("timer ticks: %zu, median %.1f us, 90th percentile %.1f us, max %.1f us\n",

@@ -26,7 +26,7 @@ class DialogView : public RecordingView {
 class FakeHost : public OptionsHost {
  public:
   FakeHost() : store(folder.filePath(QStringLiteral("vorpo.ini")).toStdString()) {
-    ReadSettings(IniFile(), game.state, program);
+    ReadSettings(IniFile(), game.TestingState(), program);
   }
 
   Game& CurrentGame() override { return game; }
@@ -49,8 +49,8 @@ class FakeHost : public OptionsHost {
 
   // A running deal of a running match.
   void StartDeal() {
-    game.state.MatchState = 0;
-    game.state.Direction = 1;
+    game.TestingState().MatchState = 0;
+    game.TestingState().Direction = 1;
   }
 
   QTemporaryDir folder;

@@ -43,7 +43,7 @@ class OptionsDialogTest : public ::testing::Test {
 };
 
 TEST_F(OptionsDialogTest, OpensOnGameSettingsWithTheDependentControlsFollowingTheirSwitches) {
-  host.game.state.ConfiguredNames[3] = "花子";
+  host.game.TestingState().ConfiguredNames[3] = "花子";
   TfrmConfig& d = Open();
   EXPECT_EQ(d.spePlayers->value(), 4);
   EXPECT_EQ(d.rgScore->ItemIndex(), 1);
@@ -60,7 +60,7 @@ TEST_F(OptionsDialogTest, OpensOnGameSettingsWithTheDependentControlsFollowingTh
 }
 
 TEST_F(OptionsDialogTest, RankingFixesTheStandardRulesAndLocksThem) {
-  GameState& s = host.game.state;
+  GameState& s = host.game.TestingState();
   s.Players = 8;
   s.CalcProc = 1;
   s.StartingCards = 9;
@@ -102,8 +102,8 @@ TEST_F(OptionsDialogTest, RankingFixesTheStandardRulesAndLocksThem) {
 }
 
 TEST_F(OptionsDialogTest, RankingFromTheFileShowsTheStoredValuesLocked) {
-  host.game.state.Ranking = true;
-  host.game.state.Players = 7;
+  host.game.TestingState().Ranking = true;
+  host.game.TestingState().Players = 7;
   TfrmConfig& d = Open();
   EXPECT_TRUE(d.chbRanking->isChecked());
   EXPECT_EQ(d.spePlayers->value(), 6);
@@ -113,8 +113,8 @@ TEST_F(OptionsDialogTest, RankingFromTheFileShowsTheStoredValuesLocked) {
 
 TEST_F(OptionsDialogTest, DuringADealTheRulesAreLockedAndPageOneHasNoFocus) {
   host.StartDeal();
-  host.game.state.DefDraw = true;
-  host.game.state.UseOtherScoreTable = true;
+  host.game.TestingState().DefDraw = true;
+  host.game.TestingState().UseOtherScoreTable = true;
   host.optionsPage = 1;
   TfrmConfig& d = Open();
   for (QWidget* control : MatchLocked()) EXPECT_FALSE(control->isEnabled());
@@ -124,7 +124,7 @@ TEST_F(OptionsDialogTest, DuringADealTheRulesAreLockedAndPageOneHasNoFocus) {
   EXPECT_TRUE(d.focusWidget() == nullptr || d.focusWidget() == &d);
 
   // In ranking mode open mode is fixed too.
-  host.game.state.Ranking = true;
+  host.game.TestingState().Ranking = true;
   EXPECT_FALSE(Open().chbOpenMode->isEnabled());
 }
 
@@ -132,7 +132,7 @@ TEST_F(OptionsDialogTest, PageOneFocusesTheBoxTheRankingLeavesEditable) {
   host.optionsPage = 1;
   TfrmConfig& unranked = Open();
   EXPECT_EQ(unranked.focusWidget(), unranked.speIRWScore);
-  host.game.state.Ranking = true;
+  host.game.TestingState().Ranking = true;
   TfrmConfig& ranked = Open();
   EXPECT_EQ(ranked.focusWidget(), ranked.speJRTurns);
 }
@@ -179,13 +179,13 @@ TEST_F(OptionsDialogTest, EnterInANumberBoxIsOkAndEscIsCancel) {
   EditOf(d.speJRTurns)->setText(QStringLiteral("12"));
   QTest::keyClick(d.speJRTurns, Qt::Key_Escape);
   EXPECT_TRUE(Closed());
-  EXPECT_EQ(host.game.state.JRTurns, 5);
+  EXPECT_EQ(host.game.TestingState().JRTurns, 5);
   EXPECT_FALSE(host.SettingsWritten());
 
   EditOf(Open().speJRTurns)->setText(QStringLiteral("12"));
   QTest::keyClick(dialog->speJRTurns, Qt::Key_Enter);
   EXPECT_TRUE(Closed());
-  EXPECT_EQ(host.game.state.JRTurns, 12);
+  EXPECT_EQ(host.game.TestingState().JRTurns, 12);
   EXPECT_EQ(host.SettingsFile().Find("Game", "JRTurns"), "12");
 }
 
@@ -199,8 +199,8 @@ TEST_F(OptionsDialogTest, NumberBoxesComeIntoRangeAndReadNonsenseAsTheMinimum) {
   d.Button1Click();
   EXPECT_EQ(host.program.Wait, 5000);
   EXPECT_EQ(host.timerInterval, 5000);
-  EXPECT_EQ(host.game.state.JRTurns, 1);
-  EXPECT_EQ(host.game.state.Players, 2);
+  EXPECT_EQ(host.game.TestingState().JRTurns, 1);
+  EXPECT_EQ(host.game.TestingState().Players, 2);
 }
 
 struct DealtCards {
@@ -215,8 +215,8 @@ TEST_P(StartingCardsTest, OkKeepsTheDealWithinTheDeck) {
   d.spePlayers->setValue(GetParam().computers);
   d.speStartingCards->setValue(GetParam().cards);
   d.Button1Click();
-  EXPECT_EQ(host.game.state.StartingCards, GetParam().kept);
-  EXPECT_EQ(host.game.state.Players, GetParam().computers + 1);
+  EXPECT_EQ(host.game.TestingState().StartingCards, GetParam().kept);
+  EXPECT_EQ(host.game.TestingState().Players, GetParam().computers + 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Deals, StartingCardsTest,
@@ -238,17 +238,17 @@ TEST_F(OptionsDialogTest, AnUnusableImagePackKeepsTheDialogOpenAndAppliesNothing
   EXPECT_FALSE(Closed());
   EXPECT_EQ(d.PageControl1->currentWidget(), d.TabSheet5);
   EXPECT_TRUE(d.focusWidget() == d.cmbImageFile || d.focusWidget() == d.cmbImageFile->lineEdit());
-  EXPECT_FALSE(host.game.state.UseOtherImage);
+  EXPECT_FALSE(host.game.TestingState().UseOtherImage);
   EXPECT_EQ(host.program.ImageFile, "");
   EXPECT_EQ(host.program.Wait, 500);
-  EXPECT_EQ(host.game.state.Players, 5);
-  EXPECT_EQ(host.game.state.ConfiguredNames[0], "プレイヤー");
+  EXPECT_EQ(host.game.TestingState().Players, 5);
+  EXPECT_EQ(host.game.TestingState().ConfiguredNames[0], "プレイヤー");
   EXPECT_FALSE(host.SettingsWritten());
   EXPECT_EQ(host.soundPackReloads, 0);
 
   d.Button2Click();
   EXPECT_TRUE(Closed());
-  EXPECT_FALSE(host.game.state.UseOtherImage);
+  EXPECT_FALSE(host.game.TestingState().UseOtherImage);
   EXPECT_EQ(host.program.Wait, 500);
   EXPECT_FALSE(host.SettingsWritten());
 }
@@ -269,7 +269,7 @@ TEST_F(OptionsDialogTest, OkAppliesStoresAndReloadsEverything) {
   d.Edits[9]->setText(QStringLiteral("九番"));
   d.Button1Click();
 
-  const GameState& s = host.game.state;
+  const GameState& s = host.game.TestingState();
   EXPECT_TRUE(Closed());
   EXPECT_EQ(host.imagePackCalls, std::vector<std::string>{"cards.vif"});
   EXPECT_TRUE(s.UseOtherImage && s.UseOtherSound && s.UseOtherScoreTable);
@@ -297,12 +297,12 @@ TEST_F(OptionsDialogTest, OkAppliesStoresAndReloadsEverything) {
 
 TEST_F(OptionsDialogTest, NamesChangedDuringAMatchWaitForTheNextMatch) {
   host.StartDeal();
-  host.game.state.SeatNames = host.game.state.ConfiguredNames;
+  host.game.TestingState().SeatNames = host.game.TestingState().ConfiguredNames;
   TfrmConfig& d = Open();
   d.Edits[2]->setText(QStringLiteral("新しい名前"));
   d.Button1Click();
-  EXPECT_EQ(host.game.state.ConfiguredNames[2], "新しい名前");
-  EXPECT_EQ(host.game.state.SeatNames[2], "コンピュータ2");
+  EXPECT_EQ(host.game.TestingState().ConfiguredNames[2], "新しい名前");
+  EXPECT_EQ(host.game.TestingState().SeatNames[2], "コンピュータ2");
 }
 
 TEST_F(OptionsDialogTest, DuringADealOkRedrawsWhatChanged) {
@@ -311,7 +311,7 @@ TEST_F(OptionsDialogTest, DuringADealOkRedrawsWhatChanged) {
   EXPECT_EQ(host.view.calls, (std::vector<std::string>{"LayoutSeats", "ApplyNameFont"}));
 
   host.view.calls.clear();
-  host.game.state.Players = 3;
+  host.game.TestingState().Players = 3;
   TfrmConfig& d = Open();
   d.chbUseOtherImage->click();
   d.cmbImageFile->setEditText(QStringLiteral("cards.vif"));
@@ -325,20 +325,20 @@ TEST_F(OptionsDialogTest, DuringADealOkRedrawsWhatChanged) {
 TEST_F(OptionsDialogTest, FontListMatchesTheNameFontWithoutRegardToCase) {
   const QStringList families = QFontDatabase::families();
   ASSERT_FALSE(families.isEmpty());
-  host.game.state.NameFont = families.first().toLower().toStdString();
+  host.game.TestingState().NameFont = families.first().toLower().toStdString();
   EXPECT_EQ(Open().cmbNameFont->currentText(), families.first());
 
   // A Windows face name that the program maps onto an installed face is offered as spelt.
   QFont::insertSubstitution(QStringLiteral("MS UI Gothic"), families.first());
-  host.game.state.NameFont = "MS UI Gothic";
+  host.game.TestingState().NameFont = "MS UI Gothic";
   EXPECT_EQ(Open().cmbNameFont->currentText(), QStringLiteral("MS UI Gothic"));
   QFont::removeSubstitutions(QStringLiteral("MS UI Gothic"));
 
-  host.game.state.NameFont = "No Such Face";
+  host.game.TestingState().NameFont = "No Such Face";
   TfrmConfig& d = Open();
   EXPECT_EQ(d.cmbNameFont->currentIndex(), -1);
   d.Button1Click();
-  EXPECT_EQ(host.game.state.NameFont, "No Such Face");
+  EXPECT_EQ(host.game.TestingState().NameFont, "No Such Face");
 }
 
 TEST_F(OptionsDialogTest, FileListsHoldBareNamesFromTheProgramsFolder) {

@@ -35,7 +35,7 @@ class OptionsStoredValues : public ::testing::Test {
 };
 
 TEST_F(OptionsStoredValues, OkKeepsTheSwitchBytesThePlayerLeftAlone) {
-  GameState& s = host.game.state;
+  GameState& s = host.game.TestingState();
   s.DefDraw = 2;
   s.WildFront = 3;
   s.NotShowCompCard = 200;

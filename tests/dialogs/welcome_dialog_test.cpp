@@ -26,7 +26,7 @@ void Type(QWidget* widget, const QString& text) {
 
 TEST(WelcomeDialog, OkIsOfferedOnlyForANameAndEnterThenDoesNothing) {
   FakeHost host;
-  host.game.state.ConfiguredNames[0] = "";
+  host.game.TestingState().ConfiguredNames[0] = "";
   TfrmIntro dialog(host, nullptr);
   dialog.Fill();
   dialog.show();
@@ -46,7 +46,7 @@ TEST(WelcomeDialog, OkIsOfferedOnlyForANameAndEnterThenDoesNothing) {
 
 TEST(WelcomeDialog, NameIsLimitedToNameMaxBytesOfCp932) {
   FakeHost host;
-  host.game.state.ConfiguredNames[0] = "";
+  host.game.TestingState().ConfiguredNames[0] = "";
   TfrmIntro dialog(host, nullptr);
   dialog.Fill();
   QTest::keyClicks(dialog.Edit1, QStringLiteral("abcdefghijklmnopqrst"));
@@ -64,13 +64,13 @@ TEST(WelcomeDialog, NameIsLimitedToNameMaxBytesOfCp932) {
 
 TEST(WelcomeDialog, OkTakesTheNameAndSavesTheSettings) {
   FakeHost host;
-  host.game.state.ConfiguredNames[0] = "";
+  host.game.TestingState().ConfiguredNames[0] = "";
   WhenModal<TfrmIntro>([](TfrmIntro* dialog) {
     Type(dialog->Edit1, QStringLiteral("太郎"));
     QTest::keyClick(dialog->Edit1, Qt::Key_Return);
   });
   EXPECT_TRUE(ShowWelcomeDialog(host, nullptr));
-  EXPECT_EQ(host.game.state.ConfiguredNames[0], "太郎");
+  EXPECT_EQ(host.game.TestingState().ConfiguredNames[0], "太郎");
   EXPECT_EQ(host.SettingsFile().Find("Game", "Name0"), text::Utf8ToCp932("太郎"));
 }
 

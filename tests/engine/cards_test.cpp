@@ -137,15 +137,16 @@ TEST(Stock, GoldenDeal) {
   testing::RecordingView view;
   Random random{2026};
   Game game{view, random};
-  game.state.Players = 3;
-  game.state.StartingCards = 5;
+  game.TestingState().Players = 3;
+  game.TestingState().StartingCards = 5;
   game.DealCards();
   std::string dealt;
   for (int seat = 0; seat < 3; ++seat) {
-    for (Card c : game.state.Hands[seat]) dealt += CardText(c) + " ";
+    for (Card c : game.TestingState().Hands[seat]) dealt += CardText(c) + " ";
     dealt += "| ";
   }
-  dealt += "top " + CardText(game.state.TopCard) + " first " + std::to_string(game.state.CurSeat);
+  dealt += "top " + CardText(game.TestingState().TopCard) + " first " +
+           std::to_string(game.TestingState().CurSeat);
   EXPECT_EQ(dealt,
             "018 022 079 097 105 | 031 046 083 089 095 | 004 011 050 053 073 | top 085 first 1");
 }

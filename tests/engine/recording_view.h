@@ -96,7 +96,7 @@ struct TestTable {
   RecordingView view;
   Random random{12345};
   Game game{view, random};
-  GameState& s = game.state;
+  GameState& s = game.TestingState();
 
   TestTable() {
     s.Players = 5;

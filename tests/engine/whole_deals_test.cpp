@@ -47,7 +47,7 @@ TEST(WholeDeals, EveryRuleCombinationKeepsTheCardsWholeAndEnds) {
           testing::RecordingView view;
           Random random{seed++};
           Game game{view, random};
-          GameState& s = game.state;
+          GameState& s = game.TestingState();
           s.Players = static_cast<std::uint8_t>(players);
           s.StartingCards = static_cast<std::uint8_t>(starting);
           s.DefDraw = rules & 1;

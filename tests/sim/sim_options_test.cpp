@@ -25,7 +25,7 @@ Parsed Parse(std::vector<std::string> args) {
 }
 
 TEST(SimOptions, StartsFromTheDefaultsOfAMissingSettingsFile) {
-  const GameState s = Parse({}).options.settings;
+  const GameSettings s = Parse({}).options.settings;
   EXPECT_EQ(s.Players, 5);
   EXPECT_EQ(s.StartingCards, 7);
   EXPECT_EQ(s.CalcProc, 1);
@@ -52,7 +52,7 @@ TEST(SimOptions, EverySettingThatChangesPlayHasAFlag) {
                           "--matches",    "4",
                           "--quiet"});
   ASSERT_FALSE(p.error) << *p.error;
-  const GameState& s = p.options.settings;
+  const GameSettings& s = p.options.settings;
   EXPECT_EQ(s.Players, 3);
   EXPECT_EQ(s.StartingCards, 9);
   EXPECT_TRUE(s.DefDraw && s.DefDraw4 && s.NotYama && s.WildFront);

@@ -45,7 +45,7 @@ TEST(Simulator, PinnedSummaryOfAFixedSeed) {
 
 TEST(Simulator, PinnedSummaryWithEveryLocalRuleUnderTheInternationalRule) {
   SimOptions options = Options(2);
-  GameState& rules = options.settings;
+  GameSettings& rules = options.settings;
   rules.Players = 4;
   rules.CalcProc = 0;
   rules.IRWScore = 300;

@@ -36,7 +36,7 @@ class TableTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   }
 
-  GameState& State() { return form->game().state; }
+  GameState& State() { return form->game().TestingState(); }
 
   // Starts a match with F2, then lays a deal by hand: the hands as given, the top card, every
   // other card in the stock, the turn at curSeat, and the table drawn as after a turn change.

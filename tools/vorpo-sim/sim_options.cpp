@@ -44,7 +44,7 @@ Apply Number(const char* flag, long long low, long long high,
   };
 }
 
-Apply Switch(const char* flag, std::uint8_t GameState::*rule) {
+Apply Switch(const char* flag, std::uint8_t GameSettings::*rule) {
   return [=](const std::string& value, SimOptions& options) -> std::optional<std::string> {
     if (value == "1" || value == "on")
       options.settings.*rule = 1;
@@ -123,17 +123,17 @@ const std::vector<Flag>& Flags() {
                 o.settings.StartingCards = static_cast<std::uint8_t>(n);
               })},
       {"--def-draw", "on|off", "a draw penalty may be answered with a Draw card (default off)",
-       Switch("--def-draw", &GameState::DefDraw)},
+       Switch("--def-draw", &GameSettings::DefDraw)},
       {"--def-draw4", "on|off",
        "a Wild Draw Four may be answered with a Draw Two of the named colour (default off)",
-       Switch("--def-draw4", &GameState::DefDraw4)},
+       Switch("--def-draw4", &GameSettings::DefDraw4)},
       {"--not-fig", "on|off", "a hand may be finished with a non-number card (default on)",
-       Switch("--not-fig", &GameState::NotFig)},
+       Switch("--not-fig", &GameSettings::NotFig)},
       {"--not-yama", "on|off", "after drawing, any legal card may be played (default off)",
-       Switch("--not-yama", &GameState::NotYama)},
+       Switch("--not-yama", &GameSettings::NotYama)},
       {"--wild-front", "on|off",
        "the symbol played before a black card stays playable (default off)",
-       Switch("--wild-front", &GameState::WildFront)},
+       Switch("--wild-front", &GameSettings::WildFront)},
       {"--scoring", "international|japanese", "scoring rule (default japanese)", ApplyScoring},
       {"--win-score", "N", "winning score of the international rule, 1 to 1000 (default 500)",
        Number(
@@ -176,8 +176,8 @@ const Flag* FindFlag(const std::string& name) {
 
 }  // namespace
 
-GameState DefaultSettings() {
-  GameState settings;
+GameSettings DefaultSettings() {
+  GameSettings settings;
   ProgramSettings program;
   ReadSettings(IniFile(), settings, program);
   return settings;
@@ -202,8 +202,9 @@ std::optional<std::string> ParseSimArgs(const std::vector<std::string>& args, Si
     }
     if (auto error = flag->apply(value, options)) return error;
   }
-  const GameState& s = options.settings;
-  if ((s.Players + 1) * s.StartingCards > kMaxCardsInHands)
+  const GameSettings& s = options.settings;
+  if (SettledStartingCards(s.StartingCards, s.Players, SettingsFrom::SettingsFile) !=
+      s.StartingCards)
     return "--cards " + std::to_string(s.StartingCards) + " is too many for " +
            std::to_string(s.Players) + " seats: (seats + 1) x cards must be at most " +
            std::to_string(kMaxCardsInHands);

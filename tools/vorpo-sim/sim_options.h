@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "game_state.h"
+#include "game_settings.h"
 #include "point_table.h"
 
 namespace vorpo::sim {
 
 struct SimOptions {
-  GameState settings;  // the settings fields only
+  GameSettings settings;
   // The card points: the score table file a settings file names, as the game loads it.
   PointTable points = DefaultPointTable();
   // What the game would have shown in a message box (a score table file that cannot be
@@ -29,7 +29,7 @@ struct SimOptions {
 };
 
 // The settings a run starts from before any flag: those of a missing settings file.
-GameState DefaultSettings();
+GameSettings DefaultSettings();
 
 // Reads args (without the program name) into options. Returns a one-line message for a flag
 // that is unknown, lacks its value or has a value out of range; options are then unusable.

@@ -11,18 +11,16 @@ namespace {
 constexpr std::uint64_t kTurnsBeyondAnyDeal = 1'000'000;
 }  // namespace
 
-Simulator::Simulator(const GameState& settings, std::uint64_t seed, const PointTable& points)
+Simulator::Simulator(const GameSettings& settings, std::uint64_t seed, const PointTable& points)
     : random_(seed), game_(view_, random_) {
-  game_.state = settings;
+  game_.ApplySettings(settings, SettingsFrom::SettingsFile);
   game_.points = points;
-  game_.state.MatchState = kNoMatch;
-  game_.state.Direction = 0;
 }
 
 // The human's colour chooser is answered with ChooseColor, which looks at the hand of CurSeat,
 // still seat 0 while its colour is awaited.
 void PlayOneTurn(Game& game) {
-  if (game.state.AwaitingColour)
+  if (game.State().AwaitingColour)
     game.Label4Click(game.ChooseColor());
   else
     game.TimerTimer();
@@ -32,7 +30,7 @@ const MatchSheet& Simulator::PlayMatch() {
   game_.StartMatch();
   std::uint64_t deal = game_.counters.deals;
   std::uint64_t turnsInDeal = 0;
-  while (game_.state.MatchRunning()) {
+  while (game_.State().MatchRunning()) {
     PlayOneTurn(game_);
     if (game_.counters.deals != deal) {
       deal = game_.counters.deals;

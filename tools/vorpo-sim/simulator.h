@@ -16,8 +16,8 @@ void PlayOneTurn(Game& game);
 
 class Simulator {
  public:
-  // settings: a GameState holding the settings fields; everything else starts afresh.
-  Simulator(const GameState& settings, std::uint64_t seed,
+  // A game with these settings, settled as the settings file's are, and no match running.
+  Simulator(const GameSettings& settings, std::uint64_t seed,
             const PointTable& points = DefaultPointTable());
   Simulator(const Simulator&) = delete;
   Simulator& operator=(const Simulator&) = delete;
@@ -27,7 +27,7 @@ class Simulator {
   const MatchSheet& PlayMatch();
 
   const PlayCounters& Counters() const { return game_.counters; }
-  const GameState& State() const { return game_.state; }
+  const GameState& State() const { return game_.State(); }
 
  private:
   Random random_;
