@@ -16,3 +16,4 @@ target_include_directories(vorpo_dialogs PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(vorpo_dialogs
   PUBLIC vorpo_settings vorpo_engine vorpo_platform vorpo_ui Qt6::Widgets
   PRIVATE vorpo_resources)
+vorpo_qt_target(vorpo_dialogs)
