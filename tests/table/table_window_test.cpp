@@ -287,6 +287,7 @@ TEST_F(TableWindow, CloseWritesTheSoundSwitch) {
 // Closes every modal window that opens: the error box, then the file dialog. The first time
 // the file dialog opens a file is chosen; the second time it is cancelled.
 class ModalCloser : public QObject {
+  Q_OBJECT
  public:
   explicit ModalCloser(QString choice) : choice_(std::move(choice)) {
     connect(&timer_, &QTimer::timeout, this, [this] { Close(); });
@@ -335,3 +336,5 @@ TEST_F(TableWindow, AnUnusableImagePackLeadsToTheFileDialogUntilCancelled) {
 
 }  // namespace
 }  // namespace vorpo::testing
+
+#include "table_window_test.moc"
