@@ -12,8 +12,8 @@
 #include "file_dialog.h"
 #include "fonts.h"
 #include "message_box.h"
-#include "modal.h"
 #include "toolkit_translations.h"
+#include "when_modal.h"
 
 namespace vorpo {
 namespace {
