@@ -15,6 +15,7 @@ inline constexpr char kCopyright[] = "Copyright (C) 2026 The Vorpo developers";
 void ShowAboutBox(QWidget* owner, const QString& title, const QString& version);
 
 class TfrmAbout : public QDialog {
+  Q_OBJECT
  public:
   // address is what the address label shows after "URL: " and opens.
   TfrmAbout(QWidget* owner, const QUrl& address);

@@ -31,6 +31,7 @@ void ShowOptionsDialog(OptionsHost& host, QWidget* owner, QWidget* parent = null
 inline constexpr char kSettingDialogTopic[] = "SETTINGDIALOG";
 
 class TfrmConfig : public QDialog {
+  Q_OBJECT
  public:
   TfrmConfig(OptionsHost& host, QWidget* owner, QWidget* parent = nullptr);
 

@@ -16,6 +16,7 @@ namespace vorpo {
 bool ShowWelcomeDialog(OptionsHost& host, QWidget* owner);
 
 class TfrmIntro : public QDialog {
+  Q_OBJECT
  public:
   TfrmIntro(OptionsHost& host, QWidget* owner);
 

@@ -13,6 +13,7 @@ namespace vorpo {
 namespace {
 
 class CompactTabStyle : public QProxyStyle {
+  Q_OBJECT
  public:
   int pixelMetric(PixelMetric metric, const QStyleOption* option,
                   const QWidget* widget) const override {
@@ -39,3 +40,5 @@ void FitTabsInOneRow(QTabWidget* tabs) {
 }
 
 }  // namespace vorpo
+
+#include "designed_geometry.moc"

@@ -16,6 +16,7 @@ inline constexpr std::size_t kNameBytes = 128;
 // Refuses an edit that would make the text longer than maxBytes in CP932 or put a character
 // into it that CP932 cannot hold; the text then stays as it was before the edit.
 class NameValidator : public QValidator {
+  Q_OBJECT
  public:
   NameValidator(int maxBytes, QObject* parent);
   State validate(QString& input, int& pos) const override;

@@ -8,6 +8,7 @@
 namespace vorpo {
 
 class NumberBox : public QSpinBox {
+  Q_OBJECT
  public:
   NumberBox(int minimum, int maximum, int step, QWidget* parent);
 

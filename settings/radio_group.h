@@ -10,6 +10,7 @@
 namespace vorpo {
 
 class RadioGroup : public QGroupBox {
+  Q_OBJECT
  public:
   RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent);
 

@@ -54,8 +54,8 @@ QImage BuiltInImage(const char* resourcePath) {
 }  // namespace
 
 std::optional<ImagePackStrips> ReadImagePack(const ResourceModule& module) {
-  ImagePackStrips strips{ReadBitmap(module, "CARDIMAGE", kCardImageWidth, kCardImageHeight),
-                         ReadBitmap(module, "OTHERIMAGE", kOtherImageWidth, kOtherImageHeight)};
+  ImagePackStrips strips{ReadBitmap(module, kCardImageName, kCardImageWidth, kCardImageHeight),
+                         ReadBitmap(module, kOtherImageName, kOtherImageWidth, kOtherImageHeight)};
   if (strips.cardImage.isNull() || strips.otherImage.isNull()) return std::nullopt;
   return strips;
 }

@@ -9,16 +9,12 @@
 #include <QImage>
 
 #include "image_lists.h"
+#include "pack_resources.h"
 #include "resource_module.h"
 
 class QWidget;
 
 namespace vorpo {
-
-inline constexpr int kCardImageWidth = 2240;
-inline constexpr int kCardImageHeight = 60;
-inline constexpr int kOtherImageWidth = 160;
-inline constexpr int kOtherImageHeight = 25;
 
 inline constexpr char kBrokenImageFileMessage[] = "イメージファイルが壊れています。";
 

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "builtin_resources.h"
+#include "pack_resources.h"
 #include "program_paths.h"
 
 namespace vorpo {
@@ -41,7 +42,7 @@ void SoundPlayer::PlayTurnSound(const char* name) {
   QByteArray builtIn;
   std::optional<std::span<const std::uint8_t>> wave;
   if (source_ == Source::Pack) {
-    wave = pack_->Find("WAVE", name);
+    wave = pack_->Find(kSoundResourceType, name);
   } else {
     builtIn = resources::BuiltInSound(name);
     if (!builtIn.isEmpty()) {

@@ -3,11 +3,14 @@
 // drawing and the mouse always agree on it.
 #pragma once
 
+#include "pack_resources.h"
+
 namespace vorpo {
 
 inline constexpr int kClientWidth = 400;
-inline constexpr int kCardWidth = 40;
-inline constexpr int kCardHeight = 60;
+// A card on the table is one cell of the card-image list, drawn at its own size.
+inline constexpr int kCardWidth = kCardCellWidth;
+inline constexpr int kCardHeight = kCardCellHeight;
 // Cards lie side by side up to this many; beyond it they overlap.
 inline constexpr int kCardsSideBySide = 10;
 

@@ -49,6 +49,7 @@ void WriteHints(QWidget* window, const MotifWmHints& hints) {
 
 // Writes the hints when the window is about to be mapped, after the toolkit has written its own.
 class FrameKeeper : public QObject {
+  Q_OBJECT
  public:
   FrameKeeper(QWidget* window, const WindowFrame& frame)
       : QObject(window), window_(window), hints_(MotifHintsFor(frame)) {}
@@ -99,3 +100,5 @@ void SetWindowFrame(QWidget* window, const WindowFrame& frame) {
 }
 
 }  // namespace vorpo
+
+#include "window_hints.moc"

@@ -12,7 +12,7 @@
 
 #include "AboutBox.h"
 #include "help_window.h"
-#include "modal.h"
+#include "when_modal.h"
 
 namespace vorpo {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "VConfig.h"
 #include "fake_host.h"
-#include "modal.h"
+#include "when_modal.h"
 #include "stored_path.h"
 
 namespace vorpo {

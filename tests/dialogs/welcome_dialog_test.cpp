@@ -7,7 +7,7 @@
 #include "VorpoIntro.h"
 #include "cp932_text.h"
 #include "fake_host.h"
-#include "modal.h"
+#include "when_modal.h"
 
 namespace vorpo {
 namespace {

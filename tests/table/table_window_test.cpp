@@ -293,6 +293,7 @@ TEST_F(TableWindow, CloseWritesTheSoundSwitch) {
 // dialog. Each time the file dialog opens the next of the files is chosen; once they are used
 // up it is cancelled.
 class ModalCloser : public QObject {
+  Q_OBJECT
  public:
   explicit ModalCloser(QStringList choices) : choices_(std::move(choices)) {
     connect(&timer_, &QTimer::timeout, this, [this] { Close(); });
@@ -380,3 +381,5 @@ TEST_F(TableWindow, AnImagePackNameTheSettingsCannotHoldIsAskedForAgain) {
 
 }  // namespace
 }  // namespace vorpo::testing
+
+#include "table_window_test.moc"

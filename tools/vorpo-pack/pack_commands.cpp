@@ -7,6 +7,7 @@
 #include <span>
 
 #include "pack_files.h"
+#include "pack_resources.h"
 #include "pe_bitmap.h"
 #include "pe_writer.h"
 #include "resource_module.h"
@@ -39,9 +40,6 @@ constexpr const char* kHelp =
     "      every resource of FILE as a file in DIR\n"
     "  --help, --version\n\n"
     "Exit status: 0 done, 1 an output could not be written, 2 bad arguments or input.\n";
-
-constexpr const char* kSoundNames[] = {"SE11", "SE12", "SE13", "SE14",
-                                       "SE15", "SE16", "SE17", "SE18"};
 
 // The standard numbered resource types, named as resource scripts name them.
 const std::map<std::string, std::string> kTypeNames = {
@@ -112,20 +110,23 @@ void WriteOutput(const std::string& path, const std::vector<std::uint8_t>& bytes
 void BuildImagePack(const std::vector<std::string>& args) {
   if (args.size() != 4)
     throw CommandError{kBadInput, "vif takes OUT.vif CARDIMAGE.bmp OTHERIMAGE.bmp"};
+  using vorpo::kBitmapTypeId, vorpo::kCardImageName, vorpo::kOtherImageName;
   std::vector<vorpo::pe::ResourceToWrite> resources = {
-      {"#2", "CARDIMAGE", vorpo::pe::kLanguageNeutral, ReadStrip(args[2], "CARDIMAGE", 2240, 60)},
-      {"#2", "OTHERIMAGE", vorpo::pe::kLanguageNeutral, ReadStrip(args[3], "OTHERIMAGE", 160, 25)},
+      {kBitmapTypeId, kCardImageName, vorpo::pe::kLanguageNeutral,
+       ReadStrip(args[2], kCardImageName, vorpo::kCardImageWidth, vorpo::kCardImageHeight)},
+      {kBitmapTypeId, kOtherImageName, vorpo::pe::kLanguageNeutral,
+       ReadStrip(args[3], kOtherImageName, vorpo::kOtherImageWidth, vorpo::kOtherImageHeight)},
   };
   WriteOutput(args[1], vorpo::pe::WriteResourceModule(resources));
 }
 
 void BuildSoundPack(const std::vector<std::string>& args) {
-  if (args.size() != 10)
+  if (args.size() != 2 + vorpo::kSoundNames.size())
     throw CommandError{kBadInput, "vsf takes OUT.vsf and eight WAV files, SE11 to SE18"};
   std::vector<vorpo::pe::ResourceToWrite> resources;
-  for (std::size_t i = 0; i < 8; ++i) {
-    resources.push_back(
-        {"WAVE", kSoundNames[i], vorpo::pe::kLanguageNeutral, ReadWave(args[i + 2])});
+  for (std::size_t i = 0; i < vorpo::kSoundNames.size(); ++i) {
+    resources.push_back({vorpo::kSoundResourceType, vorpo::kSoundNames[i],
+                         vorpo::pe::kLanguageNeutral, ReadWave(args[i + 2])});
   }
   WriteOutput(args[1], vorpo::pe::WriteResourceModule(resources));
 }
@@ -163,7 +164,7 @@ void Extract(const std::vector<std::string>& args, std::ostream& out) {
         bytes = std::move(*bmp);
         extension = ".bmp";
       }
-    } else if (type == "WAVE") {
+    } else if (type == vorpo::kSoundResourceType) {
       extension = ".wav";
     } else {
       name = (type[0] == '#' ? type.substr(1) : type) + "_" + name;

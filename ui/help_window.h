@@ -16,6 +16,7 @@ std::string HelpFilePath(const std::string& programPath);
 std::string HelpPagePath(const std::string& helpFile);
 
 class HelpWindow : public QTextBrowser {
+  Q_OBJECT
  public:
   explicit HelpWindow(QWidget* parent = nullptr);
 

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "VorpoScore.h"
-#include "modal_answers.h"
 #include "recording_view.h"
+#include "when_modal.h"
 
 namespace vorpo::testing {
 
