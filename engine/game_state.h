@@ -69,6 +69,8 @@ struct GameState : GameSettings {
 
   bool IsVisible(Indicator c) const { return Visible[static_cast<std::size_t>(c)]; }
   bool DealRunning() const { return Direction != 0; }
+  // A hand in play lies face down unless it is the human's or open mode shows every hand.
+  bool HandFaceDown(int seat) const { return seat != 0 && OpenMode == 0; }
   bool MatchRunning() const { return MatchState == 0; }
 };
 

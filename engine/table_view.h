@@ -20,6 +20,7 @@ class TableView {
   virtual void DrawTopCard() = 0;
   // Draws the top card's cell at (0,0) of Image1 over what is there, without clearing first.
   virtual void DrawTopCardOver() = 0;
+  // The engine decides the face (GameState::HandFaceDown); the view draws what it is told.
   virtual void DrawHand(int seat, bool faceDown) = 0;
   virtual void RepaintHand(int seat) = 0;
   virtual void RepaintWindow() = 0;

@@ -93,7 +93,7 @@ void Game::StartDeal() {
   DealCards();
   view_.DrawTopCardOver();
   view_.DrawHand(0, false);
-  for (int seat = 1; seat < state.Players; ++seat) view_.DrawHand(seat, true);
+  for (int seat = 1; seat < state.Players; ++seat) view_.DrawHand(seat, state.HandFaceDown(seat));
   HighlightTurn();
   for (Indicator c :
        {Indicator::Stock, Indicator::EmptyStock, Indicator::ArrowDown, Indicator::PileFrame})
@@ -164,7 +164,7 @@ void Game::CompletePlay(Card card) {
   }
   const int seat = state.CurSeat;
   Hand(seat).Sort();
-  view_.DrawHand(seat, seat != 0);
+  view_.DrawHand(seat, state.HandFaceDown(seat));
   view_.RepaintHand(seat);
   view_.DrawTopCard();
   if (Hand(seat).Count() == 0) {
@@ -190,7 +190,7 @@ void Game::DoPass() {
   }
   ++counters.moves;
   Hand(seat).Sort();
-  view_.DrawHand(seat, seat != 0);
+  view_.DrawHand(seat, state.HandFaceDown(seat));
   view_.RepaintHand(seat);
   Show(Indicator::Pass, false);
   state.PenaltyPending = false;

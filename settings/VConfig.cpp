@@ -354,7 +354,7 @@ void TfrmConfig::BringDealUpToDate(const std::string& imageFileBefore) {
       view.DrawHand(0, false);
       view.DrawPiles();
     }
-    for (int seat = 1; seat < s.Players; ++seat) view.DrawHand(seat, !s.OpenMode);
+    for (int seat = 1; seat < s.Players; ++seat) view.DrawHand(seat, s.HandFaceDown(seat));
     view.RepaintWindow();
   }
   view.LayoutSeats();

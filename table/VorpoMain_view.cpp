@@ -65,8 +65,7 @@ void TForm1::DrawTopCardOver() {
 void TForm1::DrawHand(int seat, bool faceDown) {
   const vorpo::GameState& state = game_.State();
   if (seat != 0 && state.NotShowCompCard) return;
-  vorpo::DrawHandCards(*HandImages[Index(seat)], ImageList1, state.Hands[Index(seat)],
-                       faceDown && !state.OpenMode);
+  vorpo::DrawHandCards(*HandImages[Index(seat)], ImageList1, state.Hands[Index(seat)], faceDown);
 }
 
 void TForm1::RepaintHand(int seat) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "recording_view.h"
 
 namespace vorpo {
@@ -113,6 +115,23 @@ TEST(TurnEngine, AWildAsTheLastCardEndsTheDealWithoutAColour) {
   EXPECT_FALSE(t.s.AwaitingColour);
   EXPECT_EQ(t.s.Direction, 0);
   EXPECT_EQ(t.view.sheetsShown, 1);
+}
+
+TEST(TurnEngine, TheEngineDecidesWhichHandsLieFaceDown) {
+  for (const std::uint8_t openMode : {0, 2}) {
+    TestTable t;
+    t.s.Players = 3;
+    t.s.OpenMode = openMode;
+    t.s.MatchState = 0;
+    t.game.StartDeal();
+    const auto& calls = t.view.calls;
+    const bool down = openMode == 0;
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "DrawHand 0 up"), calls.end());
+    for (const char* seat : {"DrawHand 1", "DrawHand 2"})
+      EXPECT_NE(std::find(calls.begin(), calls.end(), std::string(seat) + (down ? " down" : " up")),
+                calls.end())
+          << seat << " with open mode " << int{openMode};
+  }
 }
 
 TEST(TurnEngine, AComputerNamesTheColourOfItsLargestGroup) {

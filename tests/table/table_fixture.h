@@ -49,7 +49,7 @@ class TableTest : public ::testing::Test {
     form->game().ShowColourChooser(false);
     form->SetTimerEnabled(false);
     form->DrawTopCard();
-    for (int seat = 0; seat < s.Players; ++seat) form->DrawHand(seat, seat != 0);
+    for (int seat = 0; seat < s.Players; ++seat) form->DrawHand(seat, s.HandFaceDown(seat));
   }
 
   // Leaves only card in the stock, parking the rest in the hand of seat 9, which takes no part.
