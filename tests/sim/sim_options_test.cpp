@@ -66,6 +66,22 @@ TEST(SimOptions, EverySettingThatChangesPlayHasAFlag) {
   EXPECT_TRUE(p.options.quiet);
 }
 
+TEST(SimOptions, RankingAppliesTheStandardRulesAndLaterFlagsStillApply) {
+  const Parsed ranked = Parse({"--players", "9", "--scoring", "japanese", "--not-yama", "on",
+                               "--cards", "3", "--ranking", "--deals", "2"});
+  ASSERT_FALSE(ranked.error);
+  const GameSettings& s = ranked.options.settings;
+  EXPECT_EQ(s.Ranking, 1);
+  EXPECT_EQ(s.Players, 5);
+  EXPECT_EQ(s.CalcProc, 0);
+  EXPECT_EQ(s.IRWScore, 500);
+  EXPECT_EQ(s.StartingCards, 7);
+  EXPECT_EQ(s.NotYama, 0);
+  EXPECT_NE(s.NotFig, 0);
+  EXPECT_EQ(s.JRTurns, 2);
+  EXPECT_EQ(Parse({"--ranking", "--players", "3"}).options.settings.Players, 3);
+}
+
 TEST(SimOptions, FlagsAfterTheSettingsFileOverrideIt) {
   const auto path = std::filesystem::path(::testing::TempDir()) / "vorpo_sim_options.ini";
   std::ofstream(path, std::ios::binary) << "[Game]\r\nPlayers=8\r\nCalcProc=0\r\n"

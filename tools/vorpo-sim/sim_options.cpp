@@ -134,6 +134,16 @@ const std::vector<Flag>& Flags() {
       {"--wild-front", "on|off",
        "the symbol played before a black card stays playable (default off)",
        Switch("--wild-front", &GameSettings::WildFront)},
+      {"--ranking", nullptr,
+       "the ranking mode's standard rules: 5 seats, the international rule to 500, 7 cards,\n"
+       "      any card may end a hand, no other local rule, no score table file (flags after it\n"
+       "      still apply)",
+       [](const std::string&, SimOptions& o) -> std::optional<std::string> {
+         o.settings = WithRankingRules(o.settings);
+         o.settings.Ranking = 1;
+         o.points = DefaultPointTable();
+         return {};
+       }},
       {"--scoring", "international|japanese", "scoring rule (default japanese)", ApplyScoring},
       {"--win-score", "N", "winning score of the international rule, 1 to 1000 (default 500)",
        Number(
