@@ -57,8 +57,11 @@ read -r functions decorations <<<"$(motif_hints "$table")"
   fail "the fixed-size table window offers resizing ($functions $decorations)"
 
 # The space bar plays the human's whole turn; the computer seats move on the timer.
+# Without a window manager nothing gives the focus back to the table once a dialog closes, so
+# the table is given the focus before every press.
 for _ in $(seq 900); do
   xdotool search --name "成績表" >/dev/null 2>&1 && break
+  xdotool windowfocus "$table" 2>/dev/null || true
   xdotool key space
   sleep 0.2
 done
@@ -68,6 +71,8 @@ sheet=$(xdotool search --onlyvisible --name "成績表" | head -1)
 read -r functions decorations <<<"$(motif_hints "$sheet")"
 (( (decorations & 0x10) == 0 && (functions & 0x20) == 0 )) ||
   fail "the score sheet offers a window menu or a close box ($functions $decorations)"
+xdotool windowfocus "$sheet" 2>/dev/null || true
+sleep 0.3
 xdotool key Return
 sleep 1
 xdotool search --name "成績表" >/dev/null 2>&1 &&
