@@ -18,6 +18,7 @@
 #include "file_dialog.h"
 #include "help_window.h"
 #include "image_pack.h"
+#include "pack_resources.h"
 #include "message_box.h"
 #include "program_paths.h"
 #include "stored_path.h"
@@ -28,8 +29,8 @@ using vorpo::WinColour;
 
 TForm1::TForm1(vorpo::SettingsStore store, vorpo::Random random, QWidget* parent)
     : QMainWindow(parent),
-      ImageList1(vorpo::kCardWidth, vorpo::kCardHeight, 56),
-      ImageList2(vorpo::kCardWidth, 25, 4),
+      ImageList1(vorpo::kCardCellWidth, vorpo::kCardCellHeight, vorpo::kCardCellCount),
+      ImageList2(vorpo::kOtherCellWidth, vorpo::kOtherCellHeight, vorpo::kOtherCellCount),
       random_(random),
       game_(*this, random_),
       store_(std::move(store)),
