@@ -1,8 +1,8 @@
 // How a computer seat chooses its move: no memory, no randomness, no look-ahead. It never
 // keeps back a card it may play.
-#include "game.h"
-
 #include <utility>
+
+#include "game.h"
 
 namespace vorpo {
 

@@ -1,8 +1,8 @@
 // The card side of the game: the stock, the hands and the discard pile.
-#include "game.h"
-
 #include <cassert>
 #include <cstring>
+
+#include "game.h"
 
 namespace vorpo {
 

@@ -1,7 +1,7 @@
 // Starting and aborting matches, dealing, playing, drawing, passing and handing the turn on.
-#include "game.h"
-
 #include <cassert>
+
+#include "game.h"
 
 namespace vorpo {
 

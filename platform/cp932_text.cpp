@@ -1,9 +1,8 @@
 #include "cp932_text.h"
 
-#include <iconv.h>
-
 #include <algorithm>
 #include <cerrno>
+#include <iconv.h>
 
 namespace vorpo::text {
 

@@ -1,11 +1,11 @@
 #include "ini_file.h"
 
-#include "cp932_text.h"
-#include "whole_file.h"
-
 #include <algorithm>
 #include <filesystem>
 #include <limits>
+
+#include "cp932_text.h"
+#include "whole_file.h"
 
 namespace vorpo {
 

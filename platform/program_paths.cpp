@@ -1,10 +1,9 @@
 #include "program_paths.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace vorpo {
 

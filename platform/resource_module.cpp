@@ -1,9 +1,8 @@
 #include "resource_module.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <set>
+#include <sys/stat.h>
 #include <utility>
 
 #include "pe_layout.h"

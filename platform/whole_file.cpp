@@ -1,14 +1,13 @@
 #include "whole_file.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <fcntl.h>
 #include <filesystem>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vorpo {
 

@@ -1,10 +1,9 @@
 #include "results_file.h"
 
-#include <sys/statvfs.h>
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <sys/statvfs.h>
 
 #include "cp932_text.h"
 #include "results_format.h"

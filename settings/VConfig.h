@@ -3,10 +3,6 @@
 // locked. The turn timer keeps running behind it.
 #pragma once
 
-#include <array>
-#include <cstdint>
-#include <string>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -14,6 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+
+#include <array>
+#include <cstdint>
+#include <string>
 
 #include "cards.h"
 #include "file_chooser.h"

@@ -3,10 +3,10 @@
 // a file dialog on the screen.
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <optional>
-
-#include <QString>
 
 class QWidget;
 

@@ -2,11 +2,11 @@
 // since the settings file keeps names in CP932.
 #pragma once
 
-#include <cstddef>
-#include <string>
-
 #include <QString>
 #include <QValidator>
+
+#include <cstddef>
+#include <string>
 
 namespace vorpo {
 

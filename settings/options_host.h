@@ -2,10 +2,10 @@
 // implements it; the dialogs know nothing else of it, and tests give them a stand-in.
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 #include <string>
-
-#include <QString>
 
 #include "game.h"
 #include "settings_store.h"

@@ -1,11 +1,11 @@
 // A captioned group of radio buttons laid out in columns, one of which is selected by index.
 #pragma once
 
-#include <vector>
-
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QStringList>
+
+#include <vector>
 
 namespace vorpo {
 

@@ -1,12 +1,13 @@
 #include "settings_store.h"
+
+#include <type_traits>
+#include <utility>
+
 #include "cp932_text.h"
 #include "name_spelling.h"
 #include "program_paths.h"
 #include "settings_table.h"
 #include "stored_path.h"
-
-#include <type_traits>
-#include <utility>
 
 namespace vorpo {
 

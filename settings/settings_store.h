@@ -2,13 +2,13 @@
 // key's default and rule, written back at fixed moments. In memory every text is UTF-8.
 #pragma once
 
-#include "cp932_text.h"
-#include "game_state.h"
-#include "ini_file.h"
-
 #include <array>
 #include <cstdint>
 #include <string>
+
+#include "cp932_text.h"
+#include "game_state.h"
+#include "ini_file.h"
 
 namespace vorpo {
 

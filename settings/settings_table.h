@@ -3,14 +3,14 @@
 // Reading and writing are each one loop over this table.
 #pragma once
 
-#include "game_settings.h"
-#include "settings_store.h"
-
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
+
+#include "game_settings.h"
+#include "settings_store.h"
 
 namespace vorpo {
 

@@ -4,14 +4,14 @@
 // the rules are the game's.
 #pragma once
 
+#include <QCursor>
+#include <QMainWindow>
+
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
-
-#include <QCursor>
-#include <QMainWindow>
 
 #include "game.h"
 #include "image_control.h"

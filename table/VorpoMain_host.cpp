@@ -1,9 +1,8 @@
 // What the options and welcome dialogs ask of the table window: its folder, the timer's
 // interval, a new card-image or sound pack.
-#include "VorpoMain.h"
-
 #include <QTimer>
 
+#include "VorpoMain.h"
 #include "image_pack.h"
 #include "program_paths.h"
 

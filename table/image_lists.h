@@ -3,10 +3,10 @@
 // up). Magenta 0xFF00FF is transparent in both; the mask is made once, when a list is filled.
 #pragma once
 
-#include <optional>
-
 #include <QColor>
 #include <QImage>
+
+#include <optional>
 
 namespace vorpo {
 

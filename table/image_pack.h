@@ -3,10 +3,10 @@
 // program's own pictures.
 #pragma once
 
+#include <QImage>
+
 #include <optional>
 #include <string>
-
-#include <QImage>
 
 #include "image_lists.h"
 #include "pack_resources.h"

@@ -2,11 +2,11 @@
 // 0x00BBGGRR, faces by their Windows names (mapped onto installed faces), heights in pixels.
 #pragma once
 
-#include <cstdint>
-
 #include <QColor>
 #include <QFont>
 #include <QString>
+
+#include <cstdint>
 
 #include "fonts.h"
 

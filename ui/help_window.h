@@ -2,10 +2,10 @@
 // of the program, which stays usable while a modal dialog is open.
 #pragma once
 
-#include <string>
-
 #include <QString>
 #include <QTextBrowser>
+
+#include <string>
 
 namespace vorpo {
 

@@ -1,11 +1,11 @@
 #include "window_hints.h"
 
-#include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QObject>
 #include <QWidget>
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <cstring>

@@ -1,14 +1,13 @@
 // Feeds arbitrary bytes to the game as a card-image pack file. Whatever the bytes, loading must
 // fill both image lists or neither, and every cell of filled lists must draw.
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <QGuiApplication>
 #include <QImage>
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include "image_pack.h"
 

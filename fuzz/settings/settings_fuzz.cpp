@@ -1,15 +1,15 @@
 // Feeds arbitrary bytes to the game as its settings file. Whatever the file holds, every setting
 // must read into its range, the INI layer must give the file's bytes back unchanged, and the
 // settings written back into the file must read back as the same values.
-#include "cp932_text.h"
-#include "ini_file.h"
-#include "settings_store.h"
-#include "stored_path.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <tuple>
+
+#include "cp932_text.h"
+#include "ini_file.h"
+#include "settings_store.h"
+#include "stored_path.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include "VConfig.h"
 #include "fake_host.h"
-#include "when_modal.h"
 #include "stored_path.h"
+#include "when_modal.h"
 
 namespace vorpo {
 namespace {

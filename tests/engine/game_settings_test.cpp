@@ -1,7 +1,8 @@
 // Settings come into the game as one value, settled as their source requires.
+#include "game_settings.h"
+
 #include <gtest/gtest.h>
 
-#include "game_settings.h"
 #include "recording_view.h"
 
 namespace vorpo {

@@ -1,13 +1,12 @@
 #include "pack_fixtures.h"
 
-#include <unistd.h>
-
 #include <QFile>
 
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 #include "pe_bitmap.h"
 #include "pe_writer.h"

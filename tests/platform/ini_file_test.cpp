@@ -1,13 +1,13 @@
 #include "ini_file.h"
-#include "ini_test_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <filesystem>
+#include "ini_test_folder.h"
 
 namespace vorpo {
 namespace {

@@ -1,10 +1,10 @@
-#include "ini_test_folder.h"
-#include "program_paths.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <optional>
+
+#include "ini_test_folder.h"
+#include "program_paths.h"
 
 namespace vorpo {
 namespace {

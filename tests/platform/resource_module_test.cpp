@@ -1,12 +1,12 @@
 #include "resource_module.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "pe_layout.h"
 #include "pe_writer.h"

@@ -1,23 +1,23 @@
 #include "whole_file.h"
-#include "ini_file.h"
-#include "ini_test_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
 #include <sched.h>
+#include <set>
 #include <signal.h>
+#include <string>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <filesystem>
-#include <set>
-#include <string>
 #include <vector>
+
+#include "ini_file.h"
+#include "ini_test_folder.h"
 
 namespace vorpo {
 namespace {

@@ -1,13 +1,13 @@
 #include "results_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 #include "cp932_text.h"

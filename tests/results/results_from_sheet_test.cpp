@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -9,6 +8,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <sys/resource.h>
 
 #include "cp932_text.h"
 #include "ini_file.h"

@@ -5,12 +5,11 @@
 #pragma once
 
 #include <fcntl.h>
+#include <filesystem>
 #include <sched.h>
+#include <string>
 #include <sys/mount.h>
 #include <unistd.h>
-
-#include <filesystem>
-#include <string>
 
 #include "ini_test_folder.h"
 

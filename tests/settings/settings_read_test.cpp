@@ -1,9 +1,9 @@
-#include "cp932_text.h"
-#include "settings_store.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "cp932_text.h"
+#include "settings_store.h"
 
 namespace vorpo {
 namespace {

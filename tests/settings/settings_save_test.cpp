@@ -1,11 +1,11 @@
-#include "ini_test_folder.h"
-#include "settings_store.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include "ini_test_folder.h"
+#include "settings_store.h"
 
 namespace vorpo {
 namespace {

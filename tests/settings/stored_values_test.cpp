@@ -1,13 +1,13 @@
 // What the settings file held comes back from the game as it was: switch bytes other than 1,
 // the CP932 form a name was spelt in, and file names that CP932 cannot hold.
+#include <gtest/gtest.h>
+
+#include <string>
+
 #include "ini_test_folder.h"
 #include "name_spelling.h"
 #include "settings_store.h"
 #include "stored_path.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
 
 namespace vorpo {
 namespace {

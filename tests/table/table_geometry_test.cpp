@@ -1,8 +1,8 @@
 // The arithmetic behind the pixels, where the window tests do not reach: every hand size, and
 // presses beside the cards.
-#include <gtest/gtest.h>
-
 #include "table_geometry.h"
+
+#include <gtest/gtest.h>
 
 namespace vorpo {
 namespace {

@@ -2,12 +2,12 @@
 // the built-in card pictures are stored in.
 #pragma once
 
+#include <QColor>
+#include <QImage>
+
 #include <array>
 #include <cstdint>
 #include <vector>
-
-#include <QColor>
-#include <QImage>
 
 namespace artwork {
 
