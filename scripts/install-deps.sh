@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libsdl2-dev libxcb1-dev qt6-translations-l10n
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
