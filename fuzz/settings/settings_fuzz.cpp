@@ -13,7 +13,7 @@
 
 namespace {
 
-using vorpo::GameState;
+using vorpo::GameSettings;
 using vorpo::ProgramSettings;
 
 void Require(bool condition) {
@@ -25,7 +25,7 @@ bool FitsCp932(const std::string& text, std::size_t maxBytes) {
   return length && *length <= maxBytes;
 }
 
-void CheckRanges(const GameState& game, const ProgramSettings& program) {
+void CheckRanges(const GameSettings& game, const ProgramSettings& program) {
   Require(program.NameMax >= 14 && program.NameMax <= 128);
   Require(program.Wait >= 1 && program.Wait <= 5000);
   Require(game.Players >= 2 && game.Players <= 10);
@@ -44,7 +44,7 @@ void CheckRanges(const GameState& game, const ProgramSettings& program) {
   }
 }
 
-auto Fields(const GameState& g, const ProgramSettings& p) {
+auto Fields(const GameSettings& g, const ProgramSettings& p) {
   return std::tie(g.ConfiguredNames, g.Players, g.StartingCards, g.CalcProc, g.DefDraw, g.DefDraw4,
                   g.NotYama, g.NotFig, g.WildFront, g.Ranking, g.OpenMode, g.NotShowCompCard,
                   g.IRWScore, g.JRTurns, g.UseOtherSound, g.UseOtherImage, g.UseOtherScoreTable,
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   vorpo::IniFile file = vorpo::IniFile::FromBytes(bytes);
   Require(file.Bytes() == bytes);
 
-  GameState game;
+  GameSettings game;
   ProgramSettings program;
   vorpo::ReadSettings(file, game, program);
   CheckRanges(game, program);
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                             vorpo::WriteMoment::FormClose}) {
     vorpo::WriteSettings(file, game, program, moment);
   }
-  GameState again;
+  GameSettings again;
   ProgramSettings programAgain;
   vorpo::ReadSettings(vorpo::IniFile::FromBytes(file.Bytes()), again, programAgain);
   Require(Fields(game, program) == Fields(again, programAgain));
