@@ -9,7 +9,7 @@ namespace vorpo {
 namespace {
 PointTable MakeDefault() {
   PointTable t{};
-  for (int n = 0; n < kDeckSize; ++n) {
+  for (Card n = 0; n < kDeckSize; ++n) {
     if (IsBlack(n))
       t[n] = 50;
     else if (IsNumberCard(n))

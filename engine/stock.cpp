@@ -71,12 +71,12 @@ void Game::MoveToDiscard(int seat, Card card) {
 void Game::DealCards() {
   random_.ReseedForDeal();
   for (auto& hand : state.Hands) hand.Clear();
-  for (int n = 0; n < kDeckSize; ++n) state.Owner[n] = IsColoured(n) ? kOwnerStock : kOwnerDiscard;
+  for (Card n = 0; n < kDeckSize; ++n) state.Owner[n] = IsColoured(n) ? kOwnerStock : kOwnerDiscard;
   // The first top card is never black: the black cards join the stock only after it is turned.
   state.StockCount = kColouredCards;
   state.TopCard = DrawFromStock(kOwnerDiscard, true);
   state.SymbolInForce = static_cast<std::int8_t>(KindOf(state.TopCard));
-  for (int n = kColouredCards; n < kDeckSize; ++n) state.Owner[n] = kOwnerStock;
+  for (Card n = kColouredCards; n < kDeckSize; ++n) state.Owner[n] = kOwnerStock;
   state.StockCount = kDeckSize - 1;
   // Which cards are drawn does not depend on the order of a hand, so sorting each hand once
   // after its last card leaves it exactly as sorting after every card would.

@@ -207,7 +207,7 @@ std::optional<std::vector<std::uint8_t>> ExpandRunLengthDib(std::span<const std:
   std::vector<std::uint8_t> plain(dib.begin(), dib.begin() + static_cast<std::ptrdiff_t>(pixelsAt));
   plain.resize(pixelsAt + pixelBytes, 0);
   auto put32 = [&plain](std::size_t at, std::uint64_t value) {
-    for (int i = 0; i < 4; ++i) plain[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (std::size_t i = 0; i < 4; ++i) plain[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
   };
   put32(16, 0);  // BI_RGB
   put32(20, pixelBytes);

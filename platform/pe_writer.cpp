@@ -105,7 +105,7 @@ class SectionWriter {
     }
     nextTable_ = 0;
     nextEntry_ = tables;
-    nextString_ = tables + leaves * kResourceDataEntrySize;
+    nextString_ = tables + leaves * static_cast<std::uint32_t>(kResourceDataEntrySize);
     std::uint32_t strings = 0;
     for (const auto& [type, names] : types_) {
       strings += StringSize(type);

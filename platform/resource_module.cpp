@@ -210,7 +210,7 @@ std::u16string ToUtf16(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     unsigned char lead = static_cast<unsigned char>(text[i]);
     std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    char32_t code = length == 1 ? lead : lead & (0x7Fu >> length);
     for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
       code = code << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
     }

@@ -3,6 +3,7 @@
 # With --sanitize the suite is built and run once more under AddressSanitizer and UBSan.
 # With --no-gui only the build without the Qt parts is made and tested (in build-nogui): the
 # engine, the simulator, the settings store, the results file and the tools without a window.
+# Every build here is made with VORPO_WERROR: a warning fails the run, as it fails CI.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,7 +20,7 @@ bash scripts/install-deps.sh
 
 run_suite() {
   local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja "$@"
+  cmake -S . -B "$dir" -G Ninja -DVORPO_WERROR=ON "$@"
   cmake --build "$dir"
   ctest --test-dir "$dir" --output-on-failure -j2
 }

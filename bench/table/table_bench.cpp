@@ -97,8 +97,9 @@ int main(int argc, char** argv) {
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
 
   std::sort(tickMicroseconds.begin(), tickMicroseconds.end());
+  const auto last = static_cast<double>(tickMicroseconds.size() - 1);
   const auto at = [&](double fraction) {
-    return tickMicroseconds[static_cast<std::size_t>(fraction * (tickMicroseconds.size() - 1))];
+    return tickMicroseconds[static_cast<std::size_t>(fraction * last)];
   };
   std::printf("seats %d, wait 1 ms, %llu deals, %llu moves in %.2f s\n",
               form.game().State().Players, static_cast<unsigned long long>(counters.deals),

@@ -222,9 +222,9 @@ TEST_P(StartingCardsTest, OkKeepsTheDealWithinTheDeck) {
 INSTANTIATE_TEST_SUITE_P(Deals, StartingCardsTest,
                          ::testing::Values(DealtCards{9, 11, 11}, DealtCards{9, 12, 11},
                                            DealtCards{1, 55, 55}, DealtCards{1, 56, 55}),
-                         [](const ::testing::TestParamInfo<DealtCards>& info) {
-                           return std::to_string(info.param.cards) + "CardsFor" +
-                                  std::to_string(info.param.computers) + "Computers";
+                         [](const ::testing::TestParamInfo<DealtCards>& instance) {
+                           return std::to_string(instance.param.cards) + "CardsFor" +
+                                  std::to_string(instance.param.computers) + "Computers";
                          });
 
 TEST_F(OptionsDialogTest, AnUnusableImagePackKeepsTheDialogOpenAndAppliesNothing) {

@@ -36,7 +36,7 @@ TEST(Cards, TextsAndSortedHands) {
   EXPECT_EQ(CardText(7), "007");
   EXPECT_EQ(CardText(104), "104");
   HandList hand;
-  for (Card c : {104, 3, 26}) hand.Append(c);
+  for (Card c : std::initializer_list<Card>{104, 3, 26}) hand.Append(c);
   EXPECT_EQ(hand.TextAt(0), "104");  // appended, not yet sorted
   hand.Sort();
   EXPECT_EQ(hand.TextAt(0), "003");
@@ -55,7 +55,7 @@ TEST(Stock, DealingTenSeatsOfTen) {
   t.s.StartingCards = 10;
   t.game.DealCards();
   int inHands = 0;
-  for (int seat = 0; seat < 10; ++seat) {
+  for (std::size_t seat = 0; seat < 10; ++seat) {
     EXPECT_EQ(t.s.Hands[seat].Count(), 10);
     inHands += t.s.Hands[seat].Count();
   }
@@ -79,8 +79,8 @@ TEST(Stock, DrawingTheLastCardHidesTheStock) {
   t.Lay(10, {{1, 2}, {3, 4}});
   t.LeaveInStock(1);
   Card only = 0;
-  for (int c = 0; c < kDeckSize; ++c)
-    if (t.s.Owner[c] == kOwnerStock) only = static_cast<Card>(c);
+  for (Card c = 0; c < kDeckSize; ++c)
+    if (t.s.Owner[c] == kOwnerStock) only = c;
   t.game.Show(Indicator::Stock, true);
   EXPECT_EQ(t.game.DrawFromStock(1, true), only);
   EXPECT_EQ(t.s.StockCount, 0);
@@ -141,7 +141,7 @@ TEST(Stock, GoldenDeal) {
   game.TestingState().StartingCards = 5;
   game.DealCards();
   std::string dealt;
-  for (int seat = 0; seat < 3; ++seat) {
+  for (std::size_t seat = 0; seat < 3; ++seat) {
     for (Card c : game.TestingState().Hands[seat]) dealt += CardText(c) + " ";
     dealt += "| ";
   }

@@ -107,7 +107,7 @@ struct TestTable {
     // last word: under the international rule any score reaches the winning score.
     s.IRWScore = 1;
     s.JRTurns = 1;
-    for (int i = 0; i < kSeats; ++i)
+    for (std::size_t i = 0; i < kSeats; ++i)
       s.SeatNames[i] = s.ConfiguredNames[i] = "Seat" + std::to_string(i);
   }
 
@@ -119,11 +119,11 @@ struct TestTable {
 
   // Leaves only n cards in the stock by moving the rest into the hand of a seat that does
   // not take part in the scenario.
-  void LeaveInStock(int n, int parkingSeat = 9) {
-    for (int c = 0; c < kDeckSize && s.StockCount > n; ++c)
+  void LeaveInStock(int n, std::uint8_t parkingSeat = 9) {
+    for (Card c = 0; c < kDeckSize && s.StockCount > n; ++c)
       if (s.Owner[c] == kOwnerStock) {
-        s.Owner[c] = static_cast<std::uint8_t>(parkingSeat);
-        s.Hands[parkingSeat].Append(static_cast<Card>(c));
+        s.Owner[c] = parkingSeat;
+        s.Hands[parkingSeat].Append(c);
         --s.StockCount;
       }
     s.Hands[parkingSeat].Sort();

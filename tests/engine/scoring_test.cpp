@@ -14,7 +14,8 @@ using testing::TestTable;
 std::vector<std::string> LastScores(const TestTable& t) {
   const GameState& s = t.s;
   std::vector<std::string> scores;
-  for (int seat = 0; seat < s.Players; ++seat) scores.push_back(t.view.listsShown[seat].back());
+  for (std::size_t seat = 0; seat < s.Players; ++seat)
+    scores.push_back(t.view.listsShown[seat].back());
   return scores;
 }
 
@@ -153,8 +154,9 @@ TEST_F(ScoreTableFile, FilesOfEverySize) {
     t.game.LoadScoreTable("my.stb", dir.string());
     EXPECT_TRUE(t.view.errors.empty());
     for (int k = 0; k < kDeckSize; ++k) {
-      const int expected = k < size ? 200 + k % 50 : DefaultPointTable()[k];
-      ASSERT_EQ(t.game.points[k], expected) << "size " << size << " card " << k;
+      const auto card = static_cast<std::size_t>(k);
+      const int expected = k < size ? 200 + k % 50 : DefaultPointTable()[card];
+      ASSERT_EQ(t.game.points[card], expected) << "size " << size << " card " << k;
     }
   }
 }

@@ -12,7 +12,7 @@ namespace {
 std::string CheckInvariants(const GameState& s) {
   int inStock = 0, onTop = 0;
   std::array<int, kSeats> owned{};
-  for (int c = 0; c < kDeckSize; ++c) {
+  for (Card c = 0; c < kDeckSize; ++c) {
     const int owner = s.Owner[c];
     if (owner == kOwnerStock)
       ++inStock;

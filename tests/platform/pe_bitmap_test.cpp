@@ -14,8 +14,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Put(Bytes& bytes, std::size_t at, std::uint32_t value, int size) {
-  for (int i = 0; i < size; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+void Put(Bytes& bytes, std::size_t at, std::uint32_t value, std::size_t size) {
+  for (std::size_t i = 0; i < size; ++i)
+    bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 // An info-header DIB with the given fields and room for table and pixels after the header.
@@ -98,11 +99,11 @@ Rows ExpandedRows(const Bytes& dib) {
   auto plain = ExpandRunLengthDib(dib);
   EXPECT_TRUE(plain);
   if (!plain) return {};
-  int width = static_cast<int>(ReadU32(dib, 4));
+  std::size_t width = ReadU32(dib, 4);
   int height = std::abs(static_cast<std::int32_t>(ReadU32(dib, 8)));
-  int bitCount = ReadU16(dib, 14);
+  std::size_t bitCount = ReadU16(dib, 14);
   std::size_t pixels = 40 + (bitCount == 8 ? 4 * 4 : 16 * 4);
-  std::size_t stride = (static_cast<std::size_t>(width) * bitCount + 31) / 32 * 4;
+  std::size_t stride = (width * bitCount + 31) / 32 * 4;
   EXPECT_EQ(plain->size(), pixels + stride * static_cast<std::size_t>(height));
   EXPECT_EQ(ReadU32(*plain, 16), 0u) << "BI_RGB";
   EXPECT_EQ(ReadU32(*plain, 20), plain->size() - pixels);
@@ -114,10 +115,10 @@ Rows ExpandedRows(const Bytes& dib) {
   for (int row = 0; row < height; ++row) {
     const std::uint8_t* line = plain->data() + pixels + stride * static_cast<std::size_t>(row);
     Bytes indices;
-    for (int x = 0; x < width; ++x) {
+    for (std::size_t x = 0; x < width; ++x) {
       indices.push_back(bitCount == 8 ? line[x] : x % 2 ? line[x / 2] & 0x0F : line[x / 2] >> 4);
     }
-    std::size_t used = (static_cast<std::size_t>(width) * bitCount + 7) / 8;
+    std::size_t used = (width * bitCount + 7) / 8;
     EXPECT_TRUE(std::all_of(line + used, line + stride, [](auto b) { return b == 0; }))
         << "row padding of row " << row;
     rows.push_back(indices);

@@ -52,7 +52,7 @@ Tree FindTree(const Bytes& module) {
 }
 
 void Put32(Bytes& bytes, std::size_t at, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 TEST(ResourceModule, FindsResourcesByTypeAndNameWithoutRegardToCase) {
@@ -104,11 +104,12 @@ TEST(ResourceModule, RefusesWhatIsNotAWholeModule) {
     end = std::max(end, static_cast<std::size_t>(found - module.begin()) + data.size());
   }
   ASSERT_LT(end, module.size());
-  for (std::size_t length = 0; length < end; ++length) {
-    EXPECT_FALSE(ResourceModule::FromBytes(Bytes(module.begin(), module.begin() + length)))
-        << "cut at " << length;
-  }
-  EXPECT_TRUE(ResourceModule::FromBytes(Bytes(module.begin(), module.begin() + end)));
+  auto cutAt = [&module](std::size_t length) {
+    return Bytes(module.begin(), module.begin() + static_cast<std::ptrdiff_t>(length));
+  };
+  for (std::size_t length = 0; length < end; ++length)
+    EXPECT_FALSE(ResourceModule::FromBytes(cutAt(length))) << "cut at " << length;
+  EXPECT_TRUE(ResourceModule::FromBytes(cutAt(end)));
 }
 
 TEST(ResourceModule, RefusesAMalformedResourceTree) {

@@ -55,10 +55,10 @@ class TableTest : public ::testing::Test {
   // Leaves only card in the stock, parking the rest in the hand of seat 9, which takes no part.
   void LeaveOnlyInStock(Card card) {
     GameState& s = State();
-    for (int c = 0; c < kDeckSize; ++c)
+    for (Card c = 0; c < kDeckSize; ++c)
       if (s.Owner[c] == kOwnerStock && c != card) {
         s.Owner[c] = 9;
-        s.Hands[9].Append(static_cast<Card>(c));
+        s.Hands[9].Append(c);
         --s.StockCount;
       }
     s.Hands[9].Sort();

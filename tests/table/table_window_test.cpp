@@ -56,8 +56,9 @@ TEST_F(TableWindow, StartsAsDesignedWithEveryIndicatorHidden) {
   EXPECT_EQ(form->Label7->geometry(), QRect(295, 55, 40, 30));
   EXPECT_EQ(form->Label7->Tag(), 3);
   for (int seat = 0; seat < kSeats; ++seat) {
-    EXPECT_FALSE(form->NameLabels[seat]->isVisible());
-    EXPECT_EQ(form->HandImages[seat]->geometry(), QRect(0, 112 + 90 * seat, 400, 60));
+    const auto at = static_cast<std::size_t>(seat);
+    EXPECT_FALSE(form->NameLabels[at]->isVisible());
+    EXPECT_EQ(form->HandImages[at]->geometry(), QRect(0, 112 + 90 * seat, 400, 60));
   }
   EXPECT_FALSE(State().DealRunning());
   EXPECT_FALSE(State().MatchRunning());
@@ -131,9 +132,10 @@ TEST_P(Layouts, ClientHeightAndRows) {
   EXPECT_EQ(form->HandImages[0]->pos(), QPoint(0, 112));
   EXPECT_EQ(form->NameLabels[0]->pos(), QPoint(0, 93));
   for (int seat = 1; seat < kSeats; ++seat) {
-    EXPECT_EQ(form->NameLabels[seat]->y(), c.compact ? 183 + 24 * (seat - 1) : 93 + 90 * seat);
-    EXPECT_EQ(form->HandImages[seat]->isVisible(), !c.compact);
-    EXPECT_EQ(form->HandImages[seat]->x(), c.compact ? 500 : 0);
+    const auto at = static_cast<std::size_t>(seat);
+    EXPECT_EQ(form->NameLabels[at]->y(), c.compact ? 183 + 24 * (seat - 1) : 93 + 90 * seat);
+    EXPECT_EQ(form->HandImages[at]->isVisible(), !c.compact);
+    EXPECT_EQ(form->HandImages[at]->x(), c.compact ? 500 : 0);
   }
   EXPECT_TRUE(form->Bevel1->isVisible());
   EXPECT_TRUE(form->Image1->isVisible());
@@ -144,9 +146,9 @@ TEST_P(Layouts, ClientHeightAndRows) {
 INSTANTIATE_TEST_SUITE_P(TableWindow, Layouts,
                          ::testing::Values(LayoutCase{2, false, 262}, LayoutCase{10, false, 982},
                                            LayoutCase{2, true, 204}, LayoutCase{10, true, 396}),
-                         [](const ::testing::TestParamInfo<LayoutCase>& info) {
-                           return (info.param.compact ? "Compact" : "Full") +
-                                  std::to_string(info.param.players);
+                         [](const ::testing::TestParamInfo<LayoutCase>& instance) {
+                           return (instance.param.compact ? "Compact" : "Full") +
+                                  std::to_string(instance.param.players);
                          });
 
 TEST_F(TableWindow, HandsAreDrawnSideBySideThenOverlappingWithTheFirstOnTop) {

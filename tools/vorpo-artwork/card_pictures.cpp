@@ -33,8 +33,8 @@ constexpr std::array<int, 3> kCornerInset = {3, 1, 1};
 
 bool InCard(int x, int y) {
   if (x < 0 || y < 0 || x >= kCardWidth || y >= kCardHeight) return false;
-  int fromEdge = std::min(y, kCardHeight - 1 - y);
-  int inset = fromEdge < static_cast<int>(kCornerInset.size()) ? kCornerInset[fromEdge] : 0;
+  const auto fromEdge = static_cast<std::size_t>(std::min(y, kCardHeight - 1 - y));
+  int inset = fromEdge < kCornerInset.size() ? kCornerInset[fromEdge] : 0;
   return x >= inset && x < kCardWidth - inset;
 }
 

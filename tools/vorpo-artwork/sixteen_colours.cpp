@@ -14,9 +14,9 @@ const std::array<QRgb, 16> kPalette = {
 namespace {
 
 std::uint8_t Nearest(QRgb pixel) {
-  int best = 0;
+  std::size_t best = 0;
   int bestDistance = std::numeric_limits<int>::max();
-  for (int i = 0; i < 16; ++i) {
+  for (std::size_t i = 0; i < kPalette.size(); ++i) {
     int dr = qRed(pixel) - qRed(kPalette[i]);
     int dg = qGreen(pixel) - qGreen(kPalette[i]);
     int db = qBlue(pixel) - qBlue(kPalette[i]);
@@ -73,7 +73,7 @@ void EncodeRow(const std::vector<std::uint8_t>& row, std::vector<std::uint8_t>& 
 }
 
 void Put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  for (std::size_t i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 }  // namespace

@@ -32,7 +32,8 @@ void Line(std::string& text, const char* name, const std::string& value) {
 }  // namespace
 
 double SimSummary::MovesPerDeal() const {
-  return counters.deals ? static_cast<double>(counters.moves) / counters.deals : 0.0;
+  return counters.deals ? static_cast<double>(counters.moves) / static_cast<double>(counters.deals)
+                        : 0.0;
 }
 
 double SimSummary::DealsPerSecond() const {
