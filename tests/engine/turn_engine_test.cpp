@@ -118,7 +118,7 @@ TEST(TurnEngine, AWildAsTheLastCardEndsTheDealWithoutAColour) {
 }
 
 TEST(TurnEngine, TheEngineDecidesWhichHandsLieFaceDown) {
-  for (const std::uint8_t openMode : {0, 2}) {
+  for (const std::uint8_t openMode : {std::uint8_t{0}, std::uint8_t{2}}) {
     TestTable t;
     t.s.Players = 3;
     t.s.OpenMode = openMode;
