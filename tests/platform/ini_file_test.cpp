@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include "file_size_limit.h"
 #include "ini_test_folder.h"
 
 namespace vorpo {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::ReadBytes;
 using testing::TestFolder;
 using testing::WriteBytes;
@@ -228,15 +228,12 @@ TEST(IniFileWrite, AFailedWriteLeavesTheOldFileWhole) {
   const std::string path = folder.File("vorpo.ini");
   const std::string old = "[Game]\nName1=Bob\n";
   WriteBytes(path, old);
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto savedSignal = ::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 1000;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool written = file.WriteTo(path);
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  ::signal(SIGXFSZ, savedSignal);
+  bool written = true;
+  {
+    const FileSizeLimit limit(1000);
+    ASSERT_TRUE(limit.Set());
+    written = file.WriteTo(path);
+  }
 
   EXPECT_FALSE(written);
   EXPECT_EQ(ReadBytes(path), old);

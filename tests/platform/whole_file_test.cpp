@@ -7,15 +7,14 @@
 #include <filesystem>
 #include <sched.h>
 #include <set>
-#include <signal.h>
 #include <string>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
+#include "file_size_limit.h"
 #include "ini_file.h"
 #include "ini_test_folder.h"
 
@@ -23,6 +22,7 @@ namespace vorpo {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FileSizeLimit;
 using testing::ReadBytes;
 using testing::TestFolder;
 using testing::WriteBytes;
@@ -179,16 +179,12 @@ TEST(ReplaceFileWhole, AFailedWriteInPlaceLeavesTheOldFileWhole) {
   LockedFolder folder(old);
   if (!folder.Ready()) GTEST_SKIP() << "no way here to lock a folder for this user";
 
-  // A file size limit stops the write half-way, as a full disk would.
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto savedSignal = ::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 1000;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const int error = ReplaceFileWhole(folder.File(), std::string(4000, 'x'));
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  ::signal(SIGXFSZ, savedSignal);
+  int error = 0;
+  {
+    const FileSizeLimit limit(1000);
+    ASSERT_TRUE(limit.Set());
+    error = ReplaceFileWhole(folder.File(), std::string(4000, 'x'));
+  }
 
   EXPECT_EQ(error, EFBIG);
   EXPECT_EQ(ReadBytes(folder.File()), old);
