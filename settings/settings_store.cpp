@@ -150,6 +150,9 @@ bool WriteSettings(IniFile& file, const GameSettings& game, const ProgramSetting
   for (const Setting& setting : AllSettings()) {
     if (setting.writtenAt != moment) continue;
     const Value value = Fetch(setting.field, game, program);
+    if (setting.joinsOnceChanged && value.number == setting.defaultNumber &&
+        !file.Find(kSettingsSection, setting.key))
+      continue;
     if (setting.held == Held::Text || setting.held == Held::Path || setting.held == Held::Name) {
       const auto bytes = TextBytes(setting, value.text, program);
       allWritten = bytes && file.Set(kSettingsSection, setting.key, *bytes) && allWritten;

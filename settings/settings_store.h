@@ -17,6 +17,7 @@ struct ProgramSettings {
   int NameMax = 14;  // bytes of CP932 a name may take
   int Wait = 500;    // the turn timer's interval in milliseconds
   bool Sound = true;
+  int Zoom = 100;  // the table zoom in percent, written at close
   std::string SoundFile, ImageFile, ScoreTableFile;
   // Name0 … Name9 as the settings file spelt them when they were read (empty for a key that
   // was missing or unreadable): a name still unchanged is written back with these bytes.

@@ -18,6 +18,11 @@ std::int32_t SettleWait(std::int32_t value) {
 }
 
 // The rule settings are settled by the game itself (Settled), once all are read.
+// The table zoom in percent, as the table window offers it.
+std::int32_t SettleZoom(std::int32_t value) {
+  return std::clamp(value, 100, 300);
+}
+
 using G = GameSettings;
 using P = ProgramSettings;
 using enum Held;
@@ -57,6 +62,7 @@ constexpr std::array kSettings = {
     Setting{"ImageFile", Path, &P::ImageFile, 0, "", nullptr, ImageFileChosen},
     Setting{"ScoreTableFile", Path, &P::ScoreTableFile, 0, "", nullptr, FormClose},
     Setting{"NameFont", Text, &G::NameFont, 0, "MS UI Gothic", nullptr, SaveSettings},
+    Setting{"Zoom", Integer, &P::Zoom, 100, "", SettleZoom, FormClose, true},
 };
 
 }  // namespace

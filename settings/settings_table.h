@@ -49,6 +49,9 @@ struct Setting {
   std::string_view defaultText;  // UTF-8
   SettingRule rule;              // nullptr: the value is kept as read
   WriteMoment writtenAt;
+  // A key of this program's own, beyond the file's designed keys: it joins a file only once its
+  // value leaves the default, so the file of a player who never used it keeps exactly its keys.
+  bool joinsOnceChanged = false;
 };
 
 std::span<const Setting> AllSettings();

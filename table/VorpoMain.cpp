@@ -23,6 +23,7 @@
 #include "program_paths.h"
 #include "stored_path.h"
 #include "table_geometry.h"
+#include "table_piece.h"
 #include "table_style.h"
 
 using vorpo::WinColour;
@@ -51,7 +52,7 @@ void TForm1::FormCreate() {
   Label1->SetFace(vorpo::kTimesNewRoman);
   Label3->SetFace(vorpo::kTimesNewRoman);
   optionsPage_ = 0;
-  SetClientSize(vorpo::kClientWidth, centralWidget()->height());
+  SetClientSize(vorpo::kClientWidth, clientSize_.height());
   KeepOnScreenHorizontally();
   vorpo::GameSettings read;
   store_.Load(read, settings_);
@@ -73,6 +74,9 @@ void TForm1::FormCreate() {
           [this](Qt::MouseButton, QPoint at) { HandMouseDown(at.x()); });
   connect(humanHand, &vorpo::ImageControl::MouseMove, this,
           [this](QPoint at) { HandMouseMove(at.x()); });
+  // The zoom of the settings file: a larger table is kept on the screen as the designed one is.
+  ApplyZoom();
+  KeepOnScreenHorizontally();
   // Image4 takes its colour each time it is filled. The game starts with no deal and no match
   // running.
   show();
@@ -142,8 +146,10 @@ void TForm1::ApplyWait() {
 }
 
 void TForm1::SetClientSize(int width, int height) {
-  centralWidget()->setFixedSize(width, height);
-  setFixedSize(width, height + menuBar()->heightForWidth(width));
+  clientSize_ = QSize(width, height);
+  const QSize zoomed = vorpo::ZoomedRect(QRect(QPoint(), clientSize_), Zoom() / 100.0).size();
+  centralWidget()->setFixedSize(zoomed);
+  setFixedSize(zoomed.width(), zoomed.height() + menuBar()->heightForWidth(zoomed.width()));
 }
 
 void TForm1::KeepOnScreenHorizontally() {

@@ -66,6 +66,10 @@ class TForm1 : public QMainWindow,
   void SaveSettings();
   // The turn timer takes the Wait setting as its interval.
   void ApplyWait();
+  // The table zoom in percent, 100 to 300: the whole table drawn larger, for a large screen at
+  // the desktop's own scale. Ctrl+Plus, Ctrl+Minus and Ctrl+0 step it; it is kept at close.
+  int Zoom() const { return settings_.Zoom; }
+  void SetZoom(int percent);
 
   // The drawing requests of the game.
   void LayoutSeats() override;
@@ -172,6 +176,7 @@ class TForm1 : public QMainWindow,
  private:
   void CreateControls();
   void CreateMenu();
+  void CreateZoomKeys();
   void FormCreate();
   void LoadCardPictures();
   // The image pack the player chooses in OpenDialog1; nullopt when the dialog is cancelled.
@@ -179,7 +184,9 @@ class TForm1 : public QMainWindow,
   void CreateSeats();
   void FormClose();
 
+  // The client area in the table's own pixels; the window takes it at the zoom.
   void SetClientSize(int width, int height);
+  void ApplyZoom();
   void KeepOnScreenHorizontally();
   void KeepOnScreenVertically();
   QWidget* IndicatorWidget(vorpo::Indicator indicator) const;
@@ -190,6 +197,7 @@ class TForm1 : public QMainWindow,
   vorpo::ProgramSettings settings_;
   vorpo::SoundPlayer soundPlayer_;
   std::uint8_t optionsPage_ = 0;
+  QSize clientSize_;
   std::string helpFile_;
   QCursor handCursor_;
   QString openDialogFolder_;

@@ -108,6 +108,7 @@ void TForm1::CreateControls() {
   for (TableLabel* field : {Label4, Label5, Label6, Label7})
     connect(field, &TableLabel::Click, this, [this, field] { game_.Label4Click(field->Tag()); });
 
+  CreateZoomKeys();
   Timer = new QTimer(this);
   connect(Timer, &QTimer::timeout, this, &TForm1::TimerTimer);
 }

@@ -30,8 +30,8 @@ void TForm1::LayoutSeats() {
   for (int seat = 0; seat < vorpo::kSeats; ++seat) {
     vorpo::ImageControl* hand = HandImages[Index(seat)];
     if (seat > 0) hand->setVisible(!compact);
-    NameLabels[Index(seat)]->move(0, vorpo::NameLabelTop(seat, compact));
-    hand->move(vorpo::HandImageLeft(seat, compact), vorpo::HandImageTop(seat));
+    NameLabels[Index(seat)]->MoveTo({0, vorpo::NameLabelTop(seat, compact)});
+    hand->MoveTo({vorpo::HandImageLeft(seat, compact), vorpo::HandImageTop(seat)});
   }
   SetClientSize(vorpo::kClientWidth, vorpo::ClientHeight(state.Players, compact));
   KeepOnScreenVertically();
@@ -83,7 +83,7 @@ void TForm1::ApplyNameFont() {
 
 void TForm1::WidenHand(int seat) {
   vorpo::ImageControl* hand = HandImages[Index(seat)];
-  hand->resize(vorpo::kClientWidth, hand->height());
+  hand->ResizeTo({vorpo::kClientWidth, hand->Bounds().height()});
 }
 
 void TForm1::WriteFinish(int seat) {

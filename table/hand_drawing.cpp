@@ -9,7 +9,7 @@ void DrawHandCards(ImageControl& image, const ImageList& cards, const HandList& 
                    bool faceDown) {
   const int n = hand.Count();
   image.Clear();
-  image.resize(HandWidth(n), image.height());
+  image.ResizeTo({HandWidth(n), image.Bounds().height()});
   // Drawn from the last card to the first, so that the first lies on top where they overlap.
   for (int i = n - 1; i >= 0; --i)
     image.DrawCell(cards, faceDown ? kCellBack : ImageCell(hand.At(i)), CardLeft(i, n), 0);

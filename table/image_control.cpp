@@ -12,6 +12,9 @@ namespace vorpo {
 
 namespace {
 
+// Far more than a hand of a hundred cards with its raised card and "FINISH!!" needs.
+constexpr std::size_t kDrawingsKept = 256;
+
 QImage DeviceSurface(QSize logical, qreal ratio) {
   QImage surface(static_cast<int>(std::ceil(logical.width() * ratio)),
                  static_cast<int>(std::ceil(logical.height() * ratio)), QImage::Format_RGB32);
@@ -19,50 +22,102 @@ QImage DeviceSurface(QSize logical, qreal ratio) {
   return surface;
 }
 
+template <class... Parts>
+struct Overloaded : Parts... {
+  using Parts::operator()...;
+};
+
 }  // namespace
 
 ImageControl::ImageControl(QWidget* parent, const QRect& bounds, QSize surfaceSize)
-    : QWidget(parent),
+    : TablePiece(parent, bounds),
       surfaceSize_(surfaceSize.isValid() ? surfaceSize : bounds.size()),
-      surface_(DeviceSurface(surfaceSize_, devicePixelRatioF())),
+      surface_(DeviceSurface(surfaceSize_, WantedRatio())),
       canvasColour_(WinColour(kTableGreen)) {
-  setGeometry(bounds);
   // Nothing is seen of a control before it is first drawn on; green keeps it invisible on the
   // table until then.
   surface_.fill(canvasColour_);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ImageControl::FillRectangle(const QRect& area) {
-  // Clearing a whole surface is the common case; it needs no painter.
-  if (area.contains(QRect(QPoint(), surfaceSize_))) {
-    surface_.fill(canvasColour_);
-  } else {
-    QPainter painter(&surface_);
-    painter.fillRect(area, canvasColour_);
+qreal ImageControl::WantedRatio() const {
+  return devicePixelRatioF() * Zoom();
+}
+
+void ImageControl::Record(Drawing drawing) {
+  const auto* fill = std::get_if<Fill>(&drawing);
+  if (fill != nullptr && fill->area.contains(QRect(QPoint(), surfaceSize_))) {
+    drawings_.clear();
+  } else if (drawings_.size() >= kDrawingsKept) {
+    drawings_.assign(1, Picture{surface_});
   }
+  Draw(drawing);
+  drawings_.push_back(std::move(drawing));
   update();
+}
+
+void ImageControl::Draw(const Drawing& drawing) {
+  std::visit(Overloaded{
+                 [this](const Fill& fill) {
+                   // Clearing a whole surface is the common case; it needs no painter.
+                   if (fill.area.contains(QRect(QPoint(), surfaceSize_))) {
+                     surface_.fill(fill.colour);
+                   } else {
+                     QPainter painter(&surface_);
+                     painter.fillRect(fill.area, fill.colour);
+                   }
+                 },
+                 [this](const Cell& cell) {
+                   cell.list->Draw(surface_, cell.at.x(), cell.at.y(), cell.index);
+                 },
+                 [this](const Text& text) {
+                   QPainter painter(&surface_);
+                   painter.setFont(text.font);
+                   const QFontMetrics metrics(text.font);
+                   painter.fillRect(QRect(text.at.x(), text.at.y(),
+                                          metrics.horizontalAdvance(text.text), metrics.height()),
+                                    text.ground);
+                   painter.setPen(text.colour);
+                   painter.drawText(text.at.x(), text.at.y() + metrics.ascent(), text.text);
+                 },
+                 [this](const Picture& picture) {
+                   QPainter painter(&surface_);
+                   painter.setRenderHint(QPainter::SmoothPixmapTransform);
+                   painter.drawImage(QRectF(QPointF(), QSizeF(surfaceSize_)), picture.image);
+                 },
+             },
+             drawing);
+}
+
+void ImageControl::FillRectangle(const QRect& area) {
+  Record(Fill{area, canvasColour_});
 }
 
 void ImageControl::DrawCell(const ImageList& list, int index, int x, int y) {
-  list.Draw(surface_, x, y, index);
-  update();
+  Record(Cell{&list, index, QPoint(x, y)});
 }
 
 void ImageControl::TextOut(int x, int y, const QString& text, const QFont& font, QColor colour) {
-  QPainter painter(&surface_);
-  painter.setFont(font);
-  const QFontMetrics metrics(font);
-  painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), canvasColour_);
-  painter.setPen(colour);
-  painter.drawText(x, y + metrics.ascent(), text);
-  update();
+  Record(Text{QPoint(x, y), text, font, canvasColour_, colour});
+}
+
+// The surface is drawn again from its record at the new ratio; the record stays as it was.
+void ImageControl::RemakeSurface() {
+  surface_ = DeviceSurface(surfaceSize_, WantedRatio());
+  surface_.fill(WinColour(kTableGreen));
+  for (const Drawing& drawing : drawings_) Draw(drawing);
+}
+
+void ImageControl::ZoomChanged() {
+  RemakeSurface();
 }
 
 void ImageControl::paintEvent(QPaintEvent* event) {
+  // A window moved to a screen of another pixel ratio paints before anything is drawn again.
+  if (surface_.devicePixelRatio() != WantedRatio()) RemakeSurface();
   QPainter painter(this);
   const QRect area = event->rect();
-  const qreal ratio = surface_.devicePixelRatio();
+  const qreal ratio = surface_.devicePixelRatio() / Zoom();
   painter.drawImage(
       QRectF(area), surface_,
       QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
@@ -70,20 +125,19 @@ void ImageControl::paintEvent(QPaintEvent* event) {
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) clickPending_ = true;
-  emit MouseDown(event->button(), event->position().toPoint());
+  emit MouseDown(event->button(), TablePoint(event->position()));
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
   if (event->button() == Qt::LeftButton && clickPending_) {
     clickPending_ = false;
-    if (rect().contains(at)) emit Click();
+    if (rect().contains(event->position().toPoint())) emit Click();
   }
-  emit MouseUp(event->button(), at);
+  emit MouseUp(event->button(), TablePoint(event->position()));
 }
 
 void ImageControl::mouseMoveEvent(QMouseEvent* event) {
-  emit MouseMove(event->position().toPoint());
+  emit MouseMove(TablePoint(event->position()));
 }
 
 }  // namespace vorpo

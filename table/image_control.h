@@ -6,24 +6,29 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
-#include <QWidget>
+#include <QString>
+
+#include <variant>
+#include <vector>
 
 #include "image_lists.h"
+#include "table_piece.h"
 
 namespace vorpo {
 
-class ImageControl : public QWidget {
+class ImageControl : public TablePiece {
   Q_OBJECT
 
  public:
   // A control at bounds whose surface has the control's size, or surfaceSize when given (a hand
   // image keeps a 400 x 60 surface however narrow the control becomes). The surface holds the
-  // screen's device pixels, so text and pictures drawn on it are as sharp as the screen allows;
-  // every coordinate given to the control is in the window's own (logical) pixels.
+  // device pixels the control covers on the screen, at the table's zoom, so text and pictures
+  // drawn on it are as sharp as the screen allows; every coordinate given to the control is in
+  // the table's own pixels.
   ImageControl(QWidget* parent, const QRect& bounds, QSize surfaceSize = {});
 
   const QImage& Surface() const { return surface_; }
-  // The surface's size in logical pixels.
+  // The surface's size in the table's pixels.
   QSize SurfaceSize() const { return surfaceSize_; }
 
   // The colour of the pen and the brush: the colour of every filled rectangle and of the
@@ -40,7 +45,7 @@ class ImageControl : public QWidget {
   void Repaint() { repaint(); }
 
  signals:
-  // Any mouse button; positions are in the control's pixels.
+  // Any mouse button; positions are in the table's pixels of the control.
   void MouseDown(Qt::MouseButton button, QPoint at);
   void MouseUp(Qt::MouseButton button, QPoint at);
   void MouseMove(QPoint at);
@@ -52,11 +57,41 @@ class ImageControl : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void ZoomChanged() override;
 
  private:
+  // What has been drawn since the surface was last covered whole, kept so that the surface can
+  // be drawn again, sharp, when the screen's pixel ratio or the zoom changes.
+  struct Fill {
+    QRect area;
+    QColor colour;
+  };
+  struct Cell {
+    const ImageList* list;
+    int index;
+    QPoint at;
+  };
+  struct Text {
+    QPoint at;
+    QString text;
+    QFont font;
+    QColor ground, colour;
+  };
+  // The surface as it stood when the record grew too long, taken over by the new surface.
+  struct Picture {
+    QImage image;
+  };
+  using Drawing = std::variant<Fill, Cell, Text, Picture>;
+
+  void Record(Drawing drawing);
+  void Draw(const Drawing& drawing);
+  qreal WantedRatio() const;
+  void RemakeSurface();
+
   QSize surfaceSize_;
   QImage surface_;
   QColor canvasColour_;
+  std::vector<Drawing> drawings_;
   bool clickPending_ = false;
 };
 

@@ -2,11 +2,11 @@
 // dark along the bottom and the right, and nothing drawn inside.
 #pragma once
 
-#include <QWidget>
+#include "table_piece.h"
 
 namespace vorpo {
 
-class RaisedBevel : public QWidget {
+class RaisedBevel : public TablePiece {
   Q_OBJECT
 
  public:

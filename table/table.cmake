@@ -6,6 +6,7 @@ target_sources(vorpo_table PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_host.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_zoom.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hand_drawing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/raised_bevel.h
   ${CMAKE_CURRENT_LIST_DIR}/raised_bevel.cpp
@@ -14,6 +15,8 @@ target_sources(vorpo_table PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/table_geometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/table_label.h
   ${CMAKE_CURRENT_LIST_DIR}/table_label.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table_piece.h
+  ${CMAKE_CURRENT_LIST_DIR}/table_piece.cpp
   ${CMAKE_CURRENT_LIST_DIR}/table_style.cpp
 )
 target_link_libraries(vorpo_table PUBLIC vorpo_settings vorpo_results vorpo_dialogs vorpo_score_window

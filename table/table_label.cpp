@@ -10,20 +10,18 @@ namespace vorpo {
 
 TableLabel::TableLabel(QWidget* parent, QPoint at, const QFont& font, QColor textColour,
                        int cellHeight)
-    : QWidget(parent),
+    : TablePiece(parent, QRect(at, QSize())),
       font_(font),
       designedPixels_(font.pixelSize()),
       cellHeight_(cellHeight),
       colour_(textColour),
       autoSize_(true) {
-  move(at);
   FitToCell();
   Relayout();
 }
 
 TableLabel::TableLabel(QWidget* parent, const QRect& bounds, QColor background, int tag)
-    : QWidget(parent), background_(background), autoSize_(false), tag_(tag) {
-  setGeometry(bounds);
+    : TablePiece(parent, bounds), background_(background), autoSize_(false), tag_(tag) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -72,14 +70,14 @@ void TableLabel::Relayout() {
     Layout layout;
     layout.text.setTextFormat(Qt::PlainText);
     layout.text.setText(caption_);
-    layout.text.prepare(QTransform(), font_);
+    layout.text.prepare(QTransform::fromScale(Zoom(), Zoom()), font_);
     const QSizeF size = layout.text.size();
     layout.size = QSize(static_cast<int>(std::ceil(size.width())),
                         static_cast<int>(std::ceil(size.height())));
     found = layouts_.insert(key, layout);
   }
   text_ = found->text;
-  if (autoSize_) resize(found->size);
+  if (autoSize_) ResizeTo(found->size);
   update();
 }
 
@@ -87,9 +85,16 @@ void TableLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (background_.isValid()) painter.fillRect(rect(), background_);
   if (caption_.isEmpty()) return;
+  painter.scale(Zoom(), Zoom());
   painter.setFont(font_);
   painter.setPen(colour_);
   painter.drawStaticText(0, 0, text_);
+}
+
+// The text is laid out again for the new scale, so that its glyphs are placed for it.
+void TableLabel::ZoomChanged() {
+  layouts_.clear();
+  Relayout();
 }
 
 void TableLabel::mousePressEvent(QMouseEvent* event) {

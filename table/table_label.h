@@ -8,13 +8,14 @@
 #include <QFont>
 #include <QHash>
 #include <QStaticText>
-#include <QWidget>
 
 #include <utility>
 
+#include "table_piece.h"
+
 namespace vorpo {
 
-class TableLabel : public QWidget {
+class TableLabel : public TablePiece {
   Q_OBJECT
 
  public:
@@ -43,6 +44,7 @@ class TableLabel : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void ZoomChanged() override;
 
  private:
   void Relayout();

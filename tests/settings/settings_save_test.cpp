@@ -90,6 +90,34 @@ TEST(SettingsSave, SaveSettingsWritesItsKeysInOrderAndNothingElse) {
             "\r\nScoreTableFile=\x93\x5F\x90\x94.stb\r\n");
 }
 
+// The table zoom is a key of the program's own: a file only gains it once the player zooms, and
+// a file that has it keeps it, also back at 100%, so the next start-up shows what was left.
+TEST(SettingsSave, TheZoomJoinsTheFileOnlyOnceChanged) {
+  TestFolder folder;
+  const SettingsStore store(folder.File("vorpo.ini"));
+  WriteBytes(store.Path(), "[Game]\r\nSound=1\r\n");
+  ProgramSettings program;
+  ASSERT_TRUE(store.SaveOnClose(program));
+  EXPECT_EQ(ReadBytes(store.Path()), "[Game]\r\nSound=1\r\nSoundFile=\r\nScoreTableFile=\r\n");
+  program.Zoom = 250;
+  ASSERT_TRUE(store.SaveOnClose(program));
+  EXPECT_EQ(KeysIn(ReadBytes(store.Path())).back(), "Zoom");
+  GameState game;
+  ProgramSettings back;
+  store.Load(game, back);
+  EXPECT_EQ(back.Zoom, 250);
+  program.Zoom = 100;
+  ASSERT_TRUE(store.SaveOnClose(program));
+  EXPECT_NE(ReadBytes(store.Path()).find("Zoom=100\r\n"), std::string::npos);
+
+  for (const auto& [written, read] : {std::pair{"20", 100}, std::pair{"175", 175},
+                                      std::pair{"99999", 300}, std::pair{"x", 100}}) {
+    WriteBytes(store.Path(), std::string("[Game]\r\nZoom=") + written + "\r\n");
+    store.Load(game, back);
+    EXPECT_EQ(back.Zoom, read) << written;
+  }
+}
+
 TEST(SettingsSave, WhatIsSavedReadsBackEqual) {
   TestFolder folder;
   const SettingsStore store(folder.File("vorpo.ini"));
