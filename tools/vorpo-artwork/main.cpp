@@ -21,6 +21,8 @@
 
 namespace {
 
+namespace artwork = vorpo::artwork;
+
 bool WriteFile(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-namespace artwork {
+namespace vorpo::artwork {
 
 const std::array<QRgb, 16> kPalette = {
     qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
@@ -113,4 +113,4 @@ std::vector<std::uint8_t> EncodeRle4Bmp(const QImage& image) {
   return out;
 }
 
-}  // namespace artwork
+}  // namespace vorpo::artwork

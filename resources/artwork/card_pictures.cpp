@@ -10,7 +10,7 @@
 
 #include "sixteen_colours.h"
 
-namespace artwork {
+namespace vorpo::artwork {
 
 namespace {
 
@@ -313,4 +313,4 @@ QImage DrawOtherStrip() {
   return strip;
 }
 
-}  // namespace artwork
+}  // namespace vorpo::artwork

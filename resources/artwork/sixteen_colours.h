@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace artwork {
+namespace vorpo::artwork {
 
 // The sixteen colours in their standard order (black, maroon, green, olive, navy, purple, teal,
 // silver, grey, red, lime, yellow, blue, magenta, aqua, white).
@@ -33,4 +33,4 @@ inline const QColor kWhite{255, 255, 255};
 // colour (the pictures are drawn in palette colours only, so nothing actually moves).
 std::vector<std::uint8_t> EncodeRle4Bmp(const QImage& image);
 
-}  // namespace artwork
+}  // namespace vorpo::artwork

@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-namespace artwork {
+namespace vorpo::artwork {
 
 // Cells 0-51: red, blue, yellow and green cards of kinds 0-12 (digits, Skip, Reverse, Draw Two);
 // 52 Wild, 53 Wild Draw Four, 54 the card back, 55 the second pile picture.
@@ -13,4 +13,4 @@ QImage DrawCardStrip();
 // Cells 0-3: pass button released and pressed, arrow down, arrow up.
 QImage DrawOtherStrip();
 
-}  // namespace artwork
+}  // namespace vorpo::artwork
