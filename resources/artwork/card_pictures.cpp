@@ -2,12 +2,14 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPainter>
 #include <QPainterPath>
 #include <QString>
 
 #include <array>
+#include <map>
+#include <tuple>
 
+#include "picture_cell.h"
 #include "sixteen_colours.h"
 
 namespace vorpo::artwork {
@@ -16,9 +18,7 @@ namespace {
 
 using namespace colour;
 
-constexpr int kCardWidth = 40;
-constexpr int kCardHeight = 60;
-constexpr int kSmallHeight = 25;
+constexpr QSize kCard(40, 60);
 
 // In an overlapping hand of nineteen cards every card but the top one shows only its right-hand
 // 20 pixels, and of those the card's own frame takes two: the symbol lives in x 20..36, clear of
@@ -27,43 +27,36 @@ constexpr int kSymbolLeft = 20;
 constexpr int kSymbolRight = 36;
 constexpr int kSymbolBottom = 55;
 
-// Rounded corners: how far each of the top rows starts in from the edge (the bottom rows mirror
-// them).
-constexpr std::array<int, 3> kCornerInset = {3, 1, 1};
+// The radius of a card's rounded corner, in picture pixels. Filled without antialiasing, a
+// quarter circle of this radius starts the card's top rows 3, 1 and 1 pixels in from the edge,
+// the corner of the 16-colour cards.
+constexpr qreal kCornerRadius = 4.85;
 
-bool InCard(int x, int y) {
-  if (x < 0 || y < 0 || x >= kCardWidth || y >= kCardHeight) return false;
-  const auto fromEdge = static_cast<std::size_t>(std::min(y, kCardHeight - 1 - y));
-  int inset = fromEdge < kCornerInset.size() ? kCornerInset[fromEdge] : 0;
-  return x >= inset && x < kCardWidth - inset;
+// The blank card: a dark outline one line wide, a white border of one line just inside it and
+// the face colour within, the rounded corners transparent. The border and the face share the
+// corner of the outline's inner edge, which makes the border a little wider across the corners.
+void DrawBlankCard(PictureCell& cell, const QColor& face) {
+  QPainter& painter = cell.InDevicePixels();
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.fillRect(QRect(QPoint(), cell.Size()), Qt::transparent);
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  const int line = cell.Line();
+  const qreal outer = kCornerRadius * cell.Scale();
+  const qreal inner = outer - line;
+  auto fill = [&](int inset, qreal radius, const QColor& colour) {
+    QPainterPath card;
+    card.addRoundedRect(QRectF(QRect(QPoint(), cell.Size()).adjusted(inset, inset, -inset, -inset)),
+                        radius, radius);
+    painter.setBrush(colour);
+    painter.drawPath(card);
+  };
+  fill(0, outer, kBlack);
+  fill(line, inner, kWhite);
+  fill(2 * line, inner, face);
 }
 
-bool OnOutline(int x, int y) {
-  return InCard(x, y) &&
-         (!InCard(x - 1, y) || !InCard(x + 1, y) || !InCard(x, y - 1) || !InCard(x, y + 1));
-}
-
-// The blank card: dark outline, a thin white border just inside it, the face colour within and
-// magenta (transparent) outside the rounded corners.
-void DrawBlankCard(QImage& strip, int cell, const QColor& face) {
-  int left = cell * kCardWidth;
-  for (int y = 0; y < kCardHeight; ++y) {
-    for (int x = 0; x < kCardWidth; ++x) {
-      QColor colour = kMagenta;
-      if (OnOutline(x, y)) {
-        colour = kBlack;
-      } else if (InCard(x, y)) {
-        bool nearOutline = false;
-        for (int dy = -1; dy <= 1; ++dy) {
-          for (int dx = -1; dx <= 1; ++dx) nearOutline = nearOutline || OnOutline(x + dx, y + dy);
-        }
-        colour = nearOutline ? kWhite : face;
-      }
-      strip.setPixelColor(left + x, y, colour);
-    }
-  }
-}
-
+// The symbols are paths taken from the font as the 16-colour pictures need them (outlines hinted
+// for unantialiased glyphs); at other scales the same paths are scaled.
 QFont SymbolFont(int pixelSize, bool italic = false) {
   QFont font("Liberation Sans");
   font.setPixelSize(pixelSize);
@@ -73,40 +66,51 @@ QFont SymbolFont(int pixelSize, bool italic = false) {
   return font;
 }
 
-// The largest text of font's family that fits maxWidth x maxHeight, as a path at the origin.
-QPainterPath FittedText(const QString& text, int maxWidth, int maxHeight, bool italic = false) {
-  for (int size = 40; size > 4; --size) {
-    QPainterPath path;
-    path.addText(0, 0, SymbolFont(size, italic), text);
-    QRectF box = path.boundingRect();
-    if (box.width() <= maxWidth && box.height() <= maxHeight) return path;
+// The symbols' paths, each the largest text of the symbol font that fits a box, at the origin.
+// Fitting asks the font for one size after another, which costs far more than the drawing, so
+// each is fitted once per strip and shared by the four colours.
+class FittedTexts {
+ public:
+  const QPainterPath& Path(const QString& text, int maxWidth, int maxHeight) {
+    auto [at, added] = paths_.try_emplace({text, maxWidth, maxHeight});
+    if (added) {
+      for (int size = 40; size > 4; --size) {
+        QPainterPath path;
+        path.addText(0, 0, SymbolFont(size), text);
+        QRectF box = path.boundingRect();
+        if (box.width() <= maxWidth && box.height() <= maxHeight) {
+          at->second = path;
+          break;
+        }
+      }
+    }
+    return at->second;
   }
-  return {};
-}
 
-void FillAliased(QImage& strip, const QPainterPath& path, const QColor& colour) {
-  QPainter painter(&strip);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setPen(Qt::NoPen);
+ private:
+  std::map<std::tuple<QString, int, int>, QPainterPath> paths_;
+};
+
+void FillPath(PictureCell& cell, const QPainterPath& path, const QColor& colour) {
+  QPainter& painter = cell.InPicturePixels();
   painter.setBrush(colour);
   painter.drawPath(path);
 }
 
 // Moves path so that its bounding box's bottom-right corner lands on (right, bottom) of the cell.
-QPainterPath PlaceBottomRight(const QPainterPath& path, int cell, int right, int bottom) {
+QPainterPath PlaceBottomRight(const QPainterPath& path, int right, int bottom) {
   QRectF box = path.boundingRect();
-  return path.translated(cell * kCardWidth + right + 1 - box.right(), bottom + 1 - box.bottom());
+  return path.translated(right + 1 - box.right(), bottom + 1 - box.bottom());
 }
 
 // A large letter with a small digit after it at the foot: the Draw Two's "D2", the Wild Draw
 // Four's "D4".
-void DrawDrawSymbol(QImage& strip, int cell, QChar digit, const QColor& colour) {
-  QPainterPath small = FittedText(QString(digit), 5, 9);
+void DrawDrawSymbol(PictureCell& cell, FittedTexts& texts, QChar digit, const QColor& colour) {
+  const QPainterPath& small = texts.Path(QString(digit), 5, 9);
   int smallWidth = static_cast<int>(small.boundingRect().width());
-  QPainterPath large = FittedText("D", kSymbolRight - kSymbolLeft - smallWidth, 24);
-  FillAliased(strip, PlaceBottomRight(small, cell, kSymbolRight, kSymbolBottom), colour);
-  FillAliased(strip, PlaceBottomRight(large, cell, kSymbolRight - smallWidth - 1, kSymbolBottom),
-              colour);
+  const QPainterPath& large = texts.Path("D", kSymbolRight - kSymbolLeft - smallWidth, 24);
+  FillPath(cell, PlaceBottomRight(small, kSymbolRight, kSymbolBottom), colour);
+  FillPath(cell, PlaceBottomRight(large, kSymbolRight - smallWidth - 1, kSymbolBottom), colour);
 }
 
 struct Suit {
@@ -122,17 +126,18 @@ const std::array<Suit, 4> kSuits = {{
     {kLime, kMaroon},
 }};
 
-void DrawColouredCard(QImage& strip, int colourIndex, int kind) {
+void DrawColouredCard(PictureCell& cell, FittedTexts& texts, int colourIndex, int kind) {
   const Suit& suit = kSuits[static_cast<std::size_t>(colourIndex)];
-  int cell = 13 * colourIndex + kind;
-  DrawBlankCard(strip, cell, suit.face);
+  DrawBlankCard(cell, suit.face);
   if (kind == 12) {
-    DrawDrawSymbol(strip, cell, '2', suit.symbol);
+    DrawDrawSymbol(cell, texts, '2', suit.symbol);
     return;
   }
   QString symbol = kind < 10 ? QString::number(kind) : QString(kind == 10 ? "S" : "R");
-  QPainterPath path = FittedText(symbol, kSymbolRight - kSymbolLeft + 1, 24);
-  FillAliased(strip, PlaceBottomRight(path, cell, kSymbolRight, kSymbolBottom), suit.symbol);
+  FillPath(cell,
+           PlaceBottomRight(texts.Path(symbol, kSymbolRight - kSymbolLeft + 1, 24), kSymbolRight,
+                            kSymbolBottom),
+           suit.symbol);
 }
 
 const std::array<QColor, 4> kWildLetters = {kRed, kBlue, kYellow, kLime};
@@ -156,16 +161,16 @@ QRectF Bounds(const std::array<QPainterPath, 4>& letters) {
   return box;
 }
 
-void FillLetters(QImage& strip, const std::array<QPainterPath, 4>& letters, QPointF shift) {
+void FillLetters(PictureCell& cell, const std::array<QPainterPath, 4>& letters, QPointF shift) {
   for (std::size_t i = 0; i < letters.size(); ++i) {
-    FillAliased(strip, letters[i].translated(shift), kWildLetters[i]);
+    FillPath(cell, letters[i].translated(shift), kWildLetters[i]);
   }
 }
 
 // The Wild carries its word upright along the right edge, reading upwards, so that it shows in
 // the narrow strip of an overlapping hand.
-void DrawWild(QImage& strip, int cell) {
-  DrawBlankCard(strip, cell, kBlack);
+void DrawWild(PictureCell& cell) {
+  DrawBlankCard(cell, kBlack);
   QTransform turn;
   turn.rotate(-90);
   std::array<QPainterPath, 4> letters;
@@ -176,34 +181,31 @@ void DrawWild(QImage& strip, int cell) {
     if (box.width() <= kSymbolRight - kSymbolLeft + 1 && box.height() <= 50) break;
   }
   QRectF box = Bounds(letters);
-  FillLetters(strip, letters,
-              QPointF(cell * kCardWidth + kSymbolRight + 1 - box.right(),
-                      kSymbolBottom + 1 - box.bottom()));
+  FillLetters(cell, letters,
+              QPointF(kSymbolRight + 1 - box.right(), kSymbolBottom + 1 - box.bottom()));
 }
 
-void DrawWildDrawFour(QImage& strip, int cell) {
-  DrawBlankCard(strip, cell, kBlack);
+void DrawWildDrawFour(PictureCell& cell, FittedTexts& texts) {
+  DrawBlankCard(cell, kBlack);
   auto letters = WildLetters(13);
   QRectF box = Bounds(letters);
-  FillLetters(
-      strip, letters,
-      QPointF(cell * kCardWidth + (kCardWidth - box.width()) / 2 - box.left(), 5 - box.top()));
-  DrawDrawSymbol(strip, cell, '4', kWhite);
+  FillLetters(cell, letters,
+              QPointF((kCard.width() - box.width()) / 2 - box.left(), 5 - box.top()));
+  DrawDrawSymbol(cell, texts, '4', kWhite);
 }
 
 // The back: the game's name in red, outlined in white, slanting up across the card.
-void DrawBack(QImage& strip, int cell) {
-  DrawBlankCard(strip, cell, kBlack);
+void DrawBack(PictureCell& cell) {
+  DrawBlankCard(cell, kBlack);
   QPainterPath name;
   name.addText(0, 0, SymbolFont(15, true), "Vorpo");
   QRectF box = name.boundingRect();
   QTransform turn;
-  turn.translate(cell * kCardWidth + kCardWidth / 2.0, kCardHeight / 2.0);
+  turn.translate(kCard.width() / 2.0, kCard.height() / 2.0);
   turn.rotate(-62);
   turn.translate(-box.center().x(), -box.center().y());
   QPainterPath placed = turn.map(name);
-  QPainter painter(&strip);
-  painter.setRenderHint(QPainter::Antialiasing, false);
+  QPainter& painter = cell.InPicturePixels();
   painter.setPen(QPen(kWhite, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   painter.setBrush(Qt::NoBrush);
   painter.drawPath(placed);
@@ -213,13 +215,13 @@ void DrawBack(QImage& strip, int cell) {
 }
 
 // The second pile: a red-framed square cut along both diagonals into four triangles in the card
-// colours, clockwise from the top in colour-index order.
-void DrawSecondPile(QImage& strip, int cell) {
-  int left = cell * kCardWidth;
-  QRect square(left + 2, (kCardHeight - 36) / 2, 36, 36);
-  QPainter painter(&strip);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setPen(Qt::NoPen);
+// colours, clockwise from the top in colour-index order. The frame, two lines wide, lies on
+// whole device pixels.
+void DrawSecondPile(PictureCell& cell) {
+  const int top = (kCard.height() - 36) / 2;
+  const QRect square(QPoint(cell.Snap(2), cell.Snap(top)),
+                     QPoint(cell.Snap(38) - 1, cell.Snap(top + 36) - 1));
+  QPainter& painter = cell.InDevicePixels();
   QPointF centre = QRectF(square).center();
   const std::array<std::array<QPointF, 2>, 4> sides = {{
       {QPointF(square.left(), square.top()), QPointF(square.right() + 1, square.top())},
@@ -229,87 +231,49 @@ void DrawSecondPile(QImage& strip, int cell) {
       {QPointF(square.left(), square.bottom() + 1), QPointF(square.left(), square.top())},
   }};
   const std::array<QColor, 4> colours = {kRed, kBlue, kYellow, kLime};
+  // Where two smoothed triangles meet, each covers part of a pixel; laid over one another they
+  // would let the ground show through along the diagonals. Each is drawn alone and the four
+  // are added up, so that the parts of neighbours make whole pixels.
+  painter.setCompositionMode(QPainter::CompositionMode_Plus);
   for (std::size_t i = 0; i < 4; ++i) {
-    painter.setBrush(colours[i]);
-    painter.drawPolygon(QPolygonF({sides[i][0], sides[i][1], centre}));
+    QImage triangle(cell.Size(), QImage::Format_ARGB32_Premultiplied);
+    triangle.fill(Qt::transparent);
+    QPainter alone(&triangle);
+    alone.setRenderHint(QPainter::Antialiasing, cell.Smooth());
+    alone.setPen(Qt::NoPen);
+    alone.setBrush(colours[i]);
+    alone.drawPolygon(QPolygonF({sides[i][0], sides[i][1], centre}));
+    alone.end();
+    painter.drawImage(0, 0, triangle);
   }
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(kRed, 1));
-  painter.drawRect(square.adjusted(0, 0, -1, -1));
-  painter.drawRect(square.adjusted(1, 1, -2, -2));
-}
-
-// A grey raised button bearing パス; pressed, the bevel turns inwards and the word moves down
-// and right by a pixel.
-void DrawPassButton(QImage& strip, int cell, bool pressed) {
-  QRect button(cell * kCardWidth, 0, kCardWidth, kSmallHeight);
-  QPainter painter(&strip);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.fillRect(button, kSilver);
-  const QColor& light = pressed ? kBlack : kWhite;
-  const QColor& dark = pressed ? kWhite : kBlack;
-  int l = button.left(), t = button.top(), r = button.right(), b = button.bottom();
-  painter.setPen(light);
-  painter.drawLine(l, t, r - 1, t);
-  painter.drawLine(l, t, l, b - 1);
-  painter.setPen(dark);
-  painter.drawLine(l, b, r, b);
-  painter.drawLine(r, t, r, b);
-  painter.setPen(kGrey);
-  if (pressed) {
-    painter.drawLine(l + 1, t + 1, r - 2, t + 1);
-    painter.drawLine(l + 1, t + 1, l + 1, b - 2);
-  } else {
-    painter.drawLine(l + 1, b - 1, r - 1, b - 1);
-    painter.drawLine(r - 1, t + 1, r - 1, b - 1);
-  }
-  QFont font("IPAGothic");
-  font.setPixelSize(13);
-  font.setStyleStrategy(QFont::NoAntialias);
-  painter.setFont(font);
-  painter.setPen(kBlack);
-  painter.drawText(button.translated(pressed ? 1 : 0, pressed ? 1 : 0), Qt::AlignCenter,
-                   QString::fromUtf8("パス"));
-}
-
-// A white arrow on the transparent ground, pointing down, or up when flipped.
-void DrawArrow(QImage& strip, int cell, bool up) {
-  QPainter painter(&strip);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(kWhite);
-  int left = cell * kCardWidth;
-  auto y = [up](int down) { return up ? kSmallHeight - 1 - down : down; };
-  painter.drawRect(
-      QRect(QPoint(left + 17, std::min(y(2), y(12))), QPoint(left + 22, std::max(y(2), y(12)))));
-  for (int row = 12; row <= 22; ++row) {
-    int half = 22 - row;  // widest where the shaft meets the head
-    painter.drawRect(QRect(QPoint(left + 19 - half, y(row)), QPoint(left + 20 + half, y(row))));
-  }
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  const int frame = cell.Snap(2);
+  QPainterPath ring;
+  ring.addRect(QRectF(square));
+  ring.addRect(QRectF(square.adjusted(frame, frame, -frame, -frame)));
+  painter.setBrush(kRed);
+  painter.drawPath(ring);
 }
 
 }  // namespace
 
-QImage DrawCardStrip() {
-  QImage strip(56 * kCardWidth, kCardHeight, QImage::Format_RGB32);
-  strip.fill(kMagenta);
+QImage DrawCardStrip(qreal scale) {
+  QImage strip = BlankStrip(kCard, 56, scale);
+  FittedTexts texts;
+  auto cell = [&](int index, auto draw) {
+    PictureCell picture(strip, index, kCard, scale);
+    draw(picture);
+  };
   for (int colourIndex = 0; colourIndex < 4; ++colourIndex) {
-    for (int kind = 0; kind < 13; ++kind) DrawColouredCard(strip, colourIndex, kind);
+    for (int kind = 0; kind < 13; ++kind) {
+      cell(13 * colourIndex + kind,
+           [&](PictureCell& picture) { DrawColouredCard(picture, texts, colourIndex, kind); });
+    }
   }
-  DrawWild(strip, 52);
-  DrawWildDrawFour(strip, 53);
-  DrawBack(strip, 54);
-  DrawSecondPile(strip, 55);
-  return strip;
-}
-
-QImage DrawOtherStrip() {
-  QImage strip(4 * kCardWidth, kSmallHeight, QImage::Format_RGB32);
-  strip.fill(kMagenta);
-  DrawPassButton(strip, 0, false);
-  DrawPassButton(strip, 1, true);
-  DrawArrow(strip, 2, false);
-  DrawArrow(strip, 3, true);
+  cell(52, DrawWild);
+  cell(53, [&](PictureCell& picture) { DrawWildDrawFour(picture, texts); });
+  cell(54, DrawBack);
+  cell(55, DrawSecondPile);
   return strip;
 }
 

@@ -16,6 +16,7 @@
 #include "card_pictures.h"
 #include "cursor_and_icon.h"
 #include "sixteen_colours.h"
+#include "small_pictures.h"
 #include "sound_effects.h"
 #include "vorpo_version.h"
 
