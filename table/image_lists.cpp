@@ -11,7 +11,7 @@ namespace {
 constexpr QRgb kTransparentColour = 0xFF00FF;  // magenta, ignoring the alpha byte
 
 // A table's surfaces share one ratio (the screen's, times the table's zoom); a second screen or
-// a change of zoom adds another, and one in use is rarely dropped.
+// a change of zoom adds another, and one still in use is rarely dropped.
 constexpr std::size_t kKeptRatios = 3;
 
 int Rounded(qreal value) {
@@ -90,20 +90,24 @@ void ImageList::Draw(QImage& surface, int x, int y, int index) const {
   painter.drawImage(at, cells, QRect(QPoint(index * cell.width(), 0), cell));
 }
 
+// Cells are told apart by their size in device pixels rather than by the ratio itself, so that a
+// ratio that misses 2 by a rounding error (the screen's ratio times the zoom) draws as 2 does.
 const QImage& ImageList::CellsAt(qreal ratio) const {
-  if (ratio == 1) return cells_;
+  const QSize cell = DeviceCellSize(ratio);
+  if (cell == QSize(cellWidth_, cellHeight_)) return cells_;
   for (const ScaledCells& scaled : scaled_) {
-    if (scaled.ratio == ratio) return scaled.cells;
+    if (scaled.cell == cell) return scaled.cells;
   }
   if (scaled_.size() == kKeptRatios) scaled_.erase(scaled_.begin());
-  scaled_.push_back({ratio, MakeCells(ratio)});
+  scaled_.push_back({cell, MakeCells(ratio, cell)});
   return scaled_.back().cells;
 }
 
-QImage ImageList::MakeCells(qreal ratio) const {
+QImage ImageList::MakeCells(qreal ratio, QSize cell) const {
   if (drawing_) return drawing_(ratio).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  if (ratio == std::floor(ratio)) return Repeated(cells_, static_cast<int>(ratio));
-  return Smoothed(cells_, QSize(cellWidth_, cellHeight_), DeviceCellSize(ratio), cellCount_);
+  const int factor = cell.width() / cellWidth_;
+  if (cell == QSize(factor * cellWidth_, factor * cellHeight_)) return Repeated(cells_, factor);
+  return Smoothed(cells_, QSize(cellWidth_, cellHeight_), cell, cellCount_);
 }
 
 }  // namespace vorpo

@@ -3,11 +3,12 @@
 // up). Magenta 0xFF00FF is transparent in both; the mask is made once, when a list is filled.
 //
 // A list draws onto a surface at the surface's device pixel ratio: a cell is round(width x
-// ratio) x round(height x ratio) device pixels, made once for that ratio and put on the surface
+// ratio) x round(height x ratio) device pixels, made once for that size and put on the surface
 // pixel for pixel. At ratio 1 the cells are the filled strip's own. At other ratios they are the
 // list's drawing of the strip at that ratio when it was given one (the built-in pictures),
 // otherwise the strip's pixels scaled: repeated at a whole ratio, so that a pack's pictures
-// stay sharp, and smoothly filtered at a fractional one.
+// stay sharp, and smoothly filtered at a fractional one. A ratio a rounding error off 1 or off
+// a whole ratio gives cells of the same size and draws exactly as that ratio does.
 #pragma once
 
 #include <QColor>
@@ -51,19 +52,19 @@ class ImageList {
 
  private:
   struct ScaledCells {
-    qreal ratio;
+    QSize cell;  // in device pixels
     QImage cells;
   };
 
   // The cells at ratio side by side, made on first use.
   const QImage& CellsAt(qreal ratio) const;
-  QImage MakeCells(qreal ratio) const;
+  QImage MakeCells(qreal ratio, QSize cell) const;
 
   int cellWidth_, cellHeight_, cellCount_;
   QImage cells_;  // ARGB32 premultiplied, with magenta made transparent
   StripDrawing drawing_;
   std::optional<QColor> background_;
-  // The few ratios a table's surfaces have had, the oldest dropped first.
+  // The cells of the few ratios a table's surfaces have had, the oldest dropped first.
   mutable std::vector<ScaledCells> scaled_;
 };
 

@@ -207,5 +207,32 @@ TEST(ImageList, DrawsItsDrawingOnceForEachRatioAndForgetsItWhenFilledAgain) {
   EXPECT_EQ(drawings, 2);
 }
 
+// A ratio worked out as a product of the screen's and the table's own can miss a whole number
+// by a rounding error; it still draws the filled strip or its repeated pixels, never a blur.
+TEST(ImageList, ARatioARoundingErrorOffAWholeOneDrawsAsThatOne) {
+  int drawings = 0;
+  ImageList builtIn(40, 60, 56), pack(40, 60, 56);
+  ASSERT_TRUE(builtIn.Fill(PatternStrip(), [&](qreal) {
+    ++drawings;
+    return QImage();
+  }));
+  ASSERT_TRUE(pack.Fill(PatternStrip()));
+  for (qreal whole : {1.0, 2.0}) {
+    SCOPED_TRACE(whole);
+    const qreal near = whole * (1 + 1e-12);
+    QImage exact = Surface(whole), off = Surface(whole);
+    off.setDevicePixelRatio(near);
+    pack.Draw(exact, 40, 0, 7);
+    pack.Draw(off, 40, 0, 7);
+    EXPECT_EQ(off, exact);
+  }
+  QImage atOne = Surface(1), nearOne = Surface(1);
+  nearOne.setDevicePixelRatio(1 - 1e-12);
+  builtIn.Draw(atOne, 0, 0, 3);
+  builtIn.Draw(nearOne, 0, 0, 3);
+  EXPECT_EQ(drawings, 0);
+  EXPECT_EQ(nearOne, atOne);
+}
+
 }  // namespace
 }  // namespace vorpo
