@@ -8,9 +8,11 @@
 #include <span>
 
 #include "builtin_resources.h"
+#include "card_pictures.h"
 #include "message_box.h"
 #include "pe_bitmap.h"
 #include "program_paths.h"
+#include "small_pictures.h"
 
 namespace vorpo {
 
@@ -55,13 +57,16 @@ QImage BuiltInImage(const char* resourcePath) {
 
 std::optional<ImagePackStrips> ReadImagePack(const ResourceModule& module) {
   ImagePackStrips strips{ReadBitmap(module, kCardImageName, kCardImageWidth, kCardImageHeight),
-                         ReadBitmap(module, kOtherImageName, kOtherImageWidth, kOtherImageHeight)};
+                         ReadBitmap(module, kOtherImageName, kOtherImageWidth, kOtherImageHeight),
+                         {},
+                         {}};
   if (strips.cardImage.isNull() || strips.otherImage.isNull()) return std::nullopt;
   return strips;
 }
 
 ImagePackStrips BuiltInImages() {
-  return {BuiltInImage(resources::kCardImage), BuiltInImage(resources::kOtherImage)};
+  return {BuiltInImage(resources::kCardImage), BuiltInImage(resources::kOtherImage),
+          artwork::DrawCardStrip, artwork::DrawOtherStrip};
 }
 
 bool FillImageLists(const std::string& path, bool useOtherImage, ImageList& imageList1,
@@ -78,7 +83,10 @@ bool FillImageLists(const std::string& path, bool useOtherImage, ImageList& imag
   // and the other old.
   ImageList cards = imageList1;
   ImageList others = imageList2;
-  if (!cards.Fill(strips->cardImage) || !others.Fill(strips->otherImage)) return false;
+  if (!cards.Fill(strips->cardImage, strips->cardDrawing) ||
+      !others.Fill(strips->otherImage, strips->otherDrawing)) {
+    return false;
+  }
   imageList1 = std::move(cards);
   imageList2 = std::move(others);
   return true;

@@ -21,13 +21,17 @@ inline constexpr char kBrokenImageFileMessage[] = "イメージファイルが�
 struct ImagePackStrips {
   QImage cardImage;   // "CARDIMAGE"
   QImage otherImage;  // "OTHERIMAGE"
+  // The built-in pictures drawn anew at other device pixel ratios; a pack has none, its bitmaps
+  // are scaled.
+  ImageList::StripDrawing cardDrawing;
+  ImageList::StripDrawing otherDrawing;
 };
 
 // Both bitmaps of a pack, decoded; nullopt when either is missing, cannot be decoded or has
 // another size than 2240 x 60 and 160 x 25 (a bitmap of another size is not even decoded).
 std::optional<ImagePackStrips> ReadImagePack(const ResourceModule& module);
 
-// The program's own pictures.
+// The program's own pictures, with their drawing at other ratios.
 ImagePackStrips BuiltInImages();
 
 // LoadImagePack without its message: with useOtherImage, the pack at path (found as a module

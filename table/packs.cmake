@@ -7,6 +7,6 @@ add_library(vorpo_packs STATIC
 )
 target_include_directories(vorpo_packs PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(vorpo_packs PUBLIC vorpo_platform vorpo_audio vorpo_ui Qt6::Widgets
-                                  PRIVATE vorpo_resources)
+                                  PRIVATE vorpo_resources vorpo_artwork)
 vorpo_qt_target(vorpo_packs)
 target_link_libraries(vorpo_table PUBLIC vorpo_packs)

@@ -4,11 +4,14 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTimer>
 #include <QWidget>
 
 #include "builtin_resources.h"
+#include "card_pictures.h"
 #include "pack_fixtures.h"
+#include "small_pictures.h"
 
 namespace vorpo {
 namespace {
@@ -132,6 +135,40 @@ TEST_F(ImagePack, ReadsBitmapsOfEveryUsualForm) {
       for (int x = 0; x < 40; ++x) ASSERT_EQ(fromPack.Card(cell, x, y), builtIn.Card(cell, x, y));
     }
   }
+}
+
+// On a surface of twice the screen's pixels the built-in pictures are drawn anew at that
+// scale, while a pack's bitmaps, even the very same ones, are only enlarged.
+TEST_F(ImagePack, BuiltInPicturesAreDrawnAnewAtTwiceTheScaleAPacksAreEnlarged) {
+  Lists fromPack, builtIn;
+  ASSERT_TRUE(
+      FillImageLists(Pack("rle4.vif", ImagePackBytes(ResourceFileDib(resources::kCardImage),
+                                                     ResourceFileDib(resources::kOtherImage))),
+                     true, fromPack.cards, fromPack.others));
+  ASSERT_TRUE(FillImageLists("", false, builtIn.cards, builtIn.others));
+  auto atTwice = [](const ImageList& list, int cell) {
+    QImage surface(2 * list.CellWidth(), 2 * list.CellHeight(), QImage::Format_RGB32);
+    surface.fill(kGround);
+    surface.setDevicePixelRatio(2);
+    list.Draw(surface, 0, 0, cell);
+    return surface;
+  };
+  auto drawn = [](const QImage& strip, int cell, QSize size) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(kGround);
+    QPainter(&picture).drawImage(0, 0, strip, cell * size.width(), 0, size.width(), size.height());
+    return picture;
+  };
+  for (int cell : {0, 25, 52, 54, 55}) {
+    SCOPED_TRACE(cell);
+    EXPECT_EQ(atTwice(builtIn.cards, cell), drawn(artwork::DrawCardStrip(2), cell, {80, 120}));
+    const QImage enlarged = atTwice(fromPack.cards, cell);
+    for (int y = 0; y < 120; y += 3) {
+      for (int x = 0; x < 80; ++x)
+        ASSERT_EQ(enlarged.pixel(x, y), fromPack.Card(cell, x / 2, y / 2)) << x << "," << y;
+    }
+  }
+  EXPECT_EQ(atTwice(builtIn.others, 0), drawn(artwork::DrawOtherStrip(2), 0, {80, 50}));
 }
 
 TEST_F(ImagePack, PixelsARunLengthBitmapSkipsShowItsFirstColour) {

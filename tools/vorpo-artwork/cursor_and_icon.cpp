@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace artwork {
+namespace vorpo::artwork {
 
 namespace {
 
@@ -83,4 +83,4 @@ QImage DrawIcon(int size) {
   return icon;
 }
 
-}  // namespace artwork
+}  // namespace vorpo::artwork

@@ -3,7 +3,7 @@
 
 #include <QImage>
 
-namespace artwork {
+namespace vorpo::artwork {
 
 // 32 x 32 with an alpha channel. The tip of the finger, at (5, 0), is the hot spot that
 // resources/builtin_resources.h gives the program.
@@ -12,4 +12,4 @@ QImage DrawHandCursor();
 // A fan of four cards, the front one the card back's black with a red V; size x size pixels.
 QImage DrawIcon(int size);
 
-}  // namespace artwork
+}  // namespace vorpo::artwork

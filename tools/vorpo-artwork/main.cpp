@@ -16,10 +16,13 @@
 #include "card_pictures.h"
 #include "cursor_and_icon.h"
 #include "sixteen_colours.h"
+#include "small_pictures.h"
 #include "sound_effects.h"
 #include "vorpo_version.h"
 
 namespace {
+
+namespace artwork = vorpo::artwork;
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);

@@ -5,7 +5,7 @@
 #include <functional>
 #include <numbers>
 
-namespace artwork {
+namespace vorpo::artwork {
 
 namespace {
 
@@ -230,4 +230,4 @@ std::vector<SoundEffect> SynthesiseSounds() {
   return sounds;
 }
 
-}  // namespace artwork
+}  // namespace vorpo::artwork

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace artwork {
+namespace vorpo::artwork {
 
 struct SoundEffect {
   std::string name;
@@ -15,4 +15,4 @@ struct SoundEffect {
 
 std::vector<SoundEffect> SynthesiseSounds();
 
-}  // namespace artwork
+}  // namespace vorpo::artwork

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-namespace artwork {
+namespace vorpo::artwork {
 
 const std::array<QRgb, 16> kPalette = {
     qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
@@ -82,11 +82,14 @@ std::vector<std::uint8_t> EncodeRle4Bmp(const QImage& image) {
   constexpr std::size_t kFileHeader = 14, kInfoHeader = 40, kColourTable = 16 * 4;
   constexpr std::size_t kPixels = kFileHeader + kInfoHeader + kColourTable;
   std::vector<std::uint8_t> out(kPixels, 0);
-  QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-  for (int y = rgb.height() - 1; y >= 0; --y) {
-    std::vector<std::uint8_t> row(static_cast<std::size_t>(rgb.width()));
-    for (int x = 0; x < rgb.width(); ++x)
-      row[static_cast<std::size_t>(x)] = Nearest(rgb.pixel(x, y));
+  QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  for (int y = argb.height() - 1; y >= 0; --y) {
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(argb.width()));
+    for (int x = 0; x < argb.width(); ++x) {
+      QRgb pixel = argb.pixel(x, y);
+      row[static_cast<std::size_t>(x)] =
+          Nearest(qAlpha(pixel) == 0 ? colour::kMagenta.rgb() : pixel);
+    }
     EncodeRow(row, out);
   }
   out.push_back(0);
@@ -97,8 +100,8 @@ std::vector<std::uint8_t> EncodeRle4Bmp(const QImage& image) {
   Put32(out, 2, static_cast<std::uint32_t>(out.size()));
   Put32(out, 10, kPixels);
   Put32(out, 14, kInfoHeader);
-  Put32(out, 18, static_cast<std::uint32_t>(rgb.width()));
-  Put32(out, 22, static_cast<std::uint32_t>(rgb.height()));
+  Put32(out, 18, static_cast<std::uint32_t>(argb.width()));
+  Put32(out, 22, static_cast<std::uint32_t>(argb.height()));
   out[26] = 1;        // planes
   out[28] = 4;        // bits per pixel
   Put32(out, 30, 2);  // BI_RLE4
@@ -113,4 +116,4 @@ std::vector<std::uint8_t> EncodeRle4Bmp(const QImage& image) {
   return out;
 }
 
-}  // namespace artwork
+}  // namespace vorpo::artwork

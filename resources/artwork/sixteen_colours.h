@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace artwork {
+namespace vorpo::artwork {
 
 // The sixteen colours in their standard order (black, maroon, green, olive, navy, purple, teal,
 // silver, grey, red, lime, yellow, blue, magenta, aqua, white).
@@ -25,12 +25,13 @@ inline const QColor kRed{255, 0, 0};
 inline const QColor kLime{0, 255, 0};
 inline const QColor kYellow{255, 255, 0};
 inline const QColor kBlue{0, 0, 255};
-inline const QColor kMagenta{255, 0, 255};  // transparent in every picture strip
+inline const QColor kMagenta{255, 0, 255};  // a bitmap strip's transparent colour
 inline const QColor kWhite{255, 255, 255};
 }  // namespace colour
 
-// The picture as a bottom-up BI_RLE4 .bmp file; every pixel is mapped to the nearest palette
-// colour (the pictures are drawn in palette colours only, so nothing actually moves).
+// The picture as a bottom-up BI_RLE4 .bmp file: a transparent pixel is written magenta, every
+// other pixel as the nearest palette colour (the pictures at scale 1 are drawn opaque in palette
+// colours or left transparent, so nothing actually moves).
 std::vector<std::uint8_t> EncodeRle4Bmp(const QImage& image);
 
-}  // namespace artwork
+}  // namespace vorpo::artwork
