@@ -7,6 +7,8 @@ target_sources(vorpo_table PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hand_drawing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hand_selection.h
+  ${CMAKE_CURRENT_LIST_DIR}/hand_selection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/raised_bevel.h
   ${CMAKE_CURRENT_LIST_DIR}/raised_bevel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/image_control.h
