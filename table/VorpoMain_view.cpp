@@ -66,6 +66,7 @@ void TForm1::DrawHand(int seat, bool faceDown) {
   const vorpo::GameState& state = game_.State();
   if (seat != 0 && state.NotShowCompCard) return;
   vorpo::DrawHandCards(*HandImages[Index(seat)], ImageList1, state.Hands[Index(seat)], faceDown);
+  if (seat == 0) MarkHumanHand(true);
 }
 
 void TForm1::RepaintHand(int seat) {
@@ -125,6 +126,8 @@ QWidget* TForm1::IndicatorWidget(Indicator indicator) const {
 void TForm1::SetVisible(Indicator indicator, bool visible) {
   if (indicator == Indicator::ColourChooser) {
     for (QWidget* part : {Label4, Label5, Label6, Label7, Label8}) part->setVisible(visible);
+    // While a colour is asked for, the hand takes no card.
+    if (!SelectionShown()) EraseSelectionMark();
     return;
   }
   if (QWidget* widget = IndicatorWidget(indicator)) widget->setVisible(visible);
@@ -155,6 +158,8 @@ void TForm1::SetSeatHighlight(int seat, bool current) {
   vorpo::TableLabel* label = NameLabels[Index(seat)];
   label->SetFontColour(WinColour(current ? vorpo::kPureRed : vorpo::kBlack));
   label->SetBold(current);
+  // The keyboard's mark comes and goes with the human's turn.
+  if (seat == 0) ShowSelectionMark(current && SelectionShown());
 }
 
 void TForm1::SetStartCommand(bool start) {

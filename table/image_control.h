@@ -37,6 +37,12 @@ class ImageControl : public QWidget {
   // Text with its top-left corner at (x, y) on an opaque ground of the canvas colour.
   void TextOut(int x, int y, const QString& text, const QFont& font, QColor colour);
 
+  // Puts back a picture taken earlier from this control's Surface(), pixel for pixel.
+  void PutBack(const QImage& picture) {
+    surface_ = picture;
+    update();
+  }
+
   void Repaint() { repaint(); }
 
  signals:
