@@ -73,6 +73,7 @@ void TForm1::FormCreate() {
           [this](Qt::MouseButton, QPoint at) { HandMouseDown(at.x()); });
   connect(humanHand, &vorpo::ImageControl::MouseMove, this,
           [this](QPoint at) { HandMouseMove(at.x()); });
+  PrepareKeyboardAndReaders();
   // Image4 takes its colour each time it is filled. The game starts with no deal and no match
   // running.
   show();

@@ -15,6 +15,7 @@
 
 #include "game.h"
 #include "hand_selection.h"
+#include "human_hand_accessible.h"
 #include "image_control.h"
 #include "image_lists.h"
 #include "options_host.h"
@@ -39,7 +40,8 @@ class RaisedBevel;
 class TForm1 : public QMainWindow,
                public vorpo::TableView,
                public vorpo::SoundMenu,
-               public vorpo::OptionsHost {
+               public vorpo::OptionsHost,
+               public vorpo::HumanHandSource {
   Q_OBJECT
 
  public:
@@ -109,8 +111,9 @@ class TForm1 : public QMainWindow,
   void SetChecked(bool checked) override;
   void SetEnabled(bool enabled) override;
 
-  // The position of the human's hand that the keyboard's mark shows on; -1 while none shows.
-  int MarkedPosition() const { return handMarked_ ? selection_.Position() : -1; }
+  // The human's hand as a screen reader reads it.
+  const vorpo::HandList& HumanHand() const override { return game_.State().Hands[0]; }
+  int MarkedPosition() const override { return handMarked_ ? selection_.Position() : -1; }
 
   // The human's input.
   void HandMouseDown(int x);
@@ -197,6 +200,8 @@ class TForm1 : public QMainWindow,
   // mark is drawn over the hand as the game drew it, and the picture under it is kept, so that
   // taking the mark away leaves every pixel as drawn.
 
+  // Gives the hand the keyboard and the table's controls their names for screen readers.
+  void PrepareKeyboardAndReaders();
   // Whether a press on the hand could play a card now: a deal runs, the human is to move and
   // no colour is awaited.
   bool HumanToChoose() const;
@@ -210,6 +215,8 @@ class TForm1 : public QMainWindow,
   // A key that chooses: step moves a mark already shown. A hidden mark is first shown where it
   // is, unless jump says the step goes to a card of its own (Home, End).
   void MoveSelection(void (vorpo::HandSelection::*step)(), bool jump);
+  // Tells screen readers which card is chosen.
+  void AnnounceSelection();
 
   vorpo::Random random_;
   vorpo::Game game_;

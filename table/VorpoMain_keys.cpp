@@ -2,6 +2,8 @@
 // same operation of the game and under the same guards: Enter presses the chosen card, Down and D
 // click the stock, P the pass button and the colour keys a colour field, each only while that
 // control is there to be clicked.
+#include <QAccessible>
+
 #include "VorpoMain.h"
 #include "hand_drawing.h"
 #include "selection_mark.h"
@@ -117,4 +119,16 @@ void TForm1::MoveSelection(void (HandSelection::*step)(), bool jump) {
   if (step != nullptr && (wasShown || jump)) (selection_.*step)();
   DrawSelectionMark(true);
   HandImages[0]->Repaint();
+  AnnounceSelection();
+}
+
+void TForm1::AnnounceSelection() {
+  if (!handMarked_) return;
+  QAccessibleEvent selected(HandImages[0], QAccessible::Selection);
+  selected.setChild(selection_.Position());
+  QAccessible::updateAccessibility(&selected);
+  if (!HandImages[0]->hasFocus()) return;
+  QAccessibleEvent focused(HandImages[0], QAccessible::Focus);
+  focused.setChild(selection_.Position());
+  QAccessible::updateAccessibility(&focused);
 }
