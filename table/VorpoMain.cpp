@@ -74,6 +74,7 @@ void TForm1::FormCreate() {
           [this](Qt::MouseButton, QPoint at) { HandMouseDown(at.x()); });
   connect(humanHand, &vorpo::ImageControl::MouseMove, this,
           [this](QPoint at) { HandMouseMove(at.x()); });
+  PrepareKeyboardAndReaders();
   // The zoom of the settings file: a larger table is kept on the screen as the designed one is.
   ApplyZoom();
   KeepOnScreenHorizontally();

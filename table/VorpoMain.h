@@ -14,6 +14,8 @@
 #include <string>
 
 #include "game.h"
+#include "hand_selection.h"
+#include "human_hand_accessible.h"
 #include "image_control.h"
 #include "image_lists.h"
 #include "options_host.h"
@@ -38,7 +40,8 @@ class RaisedBevel;
 class TForm1 : public QMainWindow,
                public vorpo::TableView,
                public vorpo::SoundMenu,
-               public vorpo::OptionsHost {
+               public vorpo::OptionsHost,
+               public vorpo::HumanHandSource {
   Q_OBJECT
 
  public:
@@ -112,12 +115,19 @@ class TForm1 : public QMainWindow,
   void SetChecked(bool checked) override;
   void SetEnabled(bool enabled) override;
 
+  // The human's hand as a screen reader reads it.
+  const vorpo::HandList& HumanHand() const override { return game_.State().Hands[0]; }
+  int MarkedPosition() const override { return handMarked_ ? selection_.Position() : -1; }
+
   // The human's input.
   void HandMouseDown(int x);
   void HandMouseMove(int x);
   void Button1MouseDown();
   void Button1MouseUp();
   void FormKeyPress(char key);
+  // A key pressed without Ctrl, Alt or Shift: the arrows, Home and End choose a card of the
+  // human's hand, Enter plays it, Down or D draws, P passes, 1-4 or R, B, Y, G name a colour.
+  void FormKeyDown(int key);
   void TimerTimer();
 
   // The menu.
@@ -191,6 +201,30 @@ class TForm1 : public QMainWindow,
   void KeepOnScreenVertically();
   QWidget* IndicatorWidget(vorpo::Indicator indicator) const;
 
+  // The keyboard's card in the human's hand. It is marked on the hand image once the player
+  // chooses cards with the keys, and then whenever the human is to move, until a press of the
+  // mouse on the hand takes over; a player who uses the mouse sees the table as designed. The
+  // mark is drawn over the hand as the game drew it, and the picture under it is kept, so that
+  // taking the mark away leaves every pixel as drawn.
+
+  // Gives the hand the keyboard and the table's controls their names for screen readers.
+  void PrepareKeyboardAndReaders();
+  // Whether a press on the hand could play a card now: a deal runs, the human is to move and
+  // no colour is awaited.
+  bool HumanToChoose() const;
+  bool SelectionShown() const { return keyboardChoosing_ && HumanToChoose(); }
+  // After seat 0's hand was drawn afresh: follow the new hand and mark it when the mark shows.
+  // raise puts the selected card over its neighbours in an overlapping hand.
+  void MarkHumanHand(bool raise);
+  void DrawSelectionMark(bool raise);
+  void EraseSelectionMark();
+  void ShowSelectionMark(bool shown);
+  // A key that chooses: step moves a mark already shown. A hidden mark is first shown where it
+  // is, unless jump says the step goes to a card of its own (Home, End).
+  void MoveSelection(void (vorpo::HandSelection::*step)(), bool jump);
+  // Tells screen readers which card is chosen.
+  void AnnounceSelection();
+
   vorpo::Random random_;
   vorpo::Game game_;
   vorpo::SettingsStore store_;
@@ -204,4 +238,8 @@ class TForm1 : public QMainWindow,
   TfrmScore* frmScore_ = nullptr;
   std::unique_ptr<vorpo::HelpWindow> helpWindow_;
   QFont finishFont_;
+  vorpo::HandSelection selection_;
+  bool keyboardChoosing_ = false;
+  bool handMarked_ = false;
+  vorpo::ImageControl::Keepsake unmarkedHand_;
 };

@@ -23,7 +23,10 @@ constexpr char kSpace = 32;
 
 }  // namespace
 
+// A press of the mouse on the hand ends choosing by keys: its mark goes.
 void TForm1::HandMouseDown(int x) {
+  keyboardChoosing_ = false;
+  EraseSelectionMark();
   game_.PlayHandPosition(vorpo::HandPositionAtX(x, game_.State().Hands[0].Count()));
 }
 
@@ -35,8 +38,10 @@ void TForm1::HandMouseMove(int x) {
   const int n = hand.Count();
   if (n <= vorpo::kCardsSideBySide || state.Direction == 0 || state.AwaitingColour) return;
   if (x > n * vorpo::OverlapStep(n) + 39) return;
-  DrawHand(0, false);
+  vorpo::DrawHandCards(*HandImages[0], ImageList1, hand, false);
   vorpo::RaiseCard(*HandImages[0], ImageList1, hand, vorpo::CardAtX(x, n));
+  // The pointer's card stays on top; the keyboard's card keeps only its ring.
+  MarkHumanHand(false);
   HandImages[0]->Repaint();
 }
 
@@ -58,12 +63,15 @@ void TForm1::FormKeyPress(char key) {
   }
 }
 
-// Every key reaches the table first and goes on unchanged.
+// Every key reaches the table first and goes on unchanged. Keys held with Ctrl, Alt or Shift
+// belong to the menu and the zoom; the keypad's own keys count as plain.
 void TForm1::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape)
     FormKeyPress(kEscape);
   else if (event->text() == QStringLiteral(" "))
     FormKeyPress(kSpace);
+  else if ((event->modifiers() | Qt::KeypadModifier) == Qt::KeypadModifier)
+    FormKeyDown(event->key());
   QMainWindow::keyPressEvent(event);
 }
 

@@ -3,7 +3,10 @@
 #include <QAction>
 #include <QTimer>
 
+#include <string_view>
+
 #include "VorpoMain.h"
+#include "card_names.h"
 #include "hand_drawing.h"
 #include "raised_bevel.h"
 #include "table_geometry.h"
@@ -59,13 +62,16 @@ void TForm1::DrawTopCard() {
 }
 
 void TForm1::DrawTopCardOver() {
-  Image1->DrawCell(ImageList1, vorpo::ImageCell(game_.State().TopCard), 0, 0);
+  const vorpo::Card top = game_.State().TopCard;
+  Image1->DrawCell(ImageList1, vorpo::ImageCell(top), 0, 0);
+  Image1->setAccessibleName(QStringLiteral("場：") + vorpo::CardName(top));
 }
 
 void TForm1::DrawHand(int seat, bool faceDown) {
   const vorpo::GameState& state = game_.State();
   if (seat != 0 && state.NotShowCompCard) return;
   vorpo::DrawHandCards(*HandImages[Index(seat)], ImageList1, state.Hands[Index(seat)], faceDown);
+  if (seat == 0) MarkHumanHand(true);
 }
 
 void TForm1::RepaintHand(int seat) {
@@ -125,6 +131,8 @@ QWidget* TForm1::IndicatorWidget(Indicator indicator) const {
 void TForm1::SetVisible(Indicator indicator, bool visible) {
   if (indicator == Indicator::ColourChooser) {
     for (QWidget* part : {Label4, Label5, Label6, Label7, Label8}) part->setVisible(visible);
+    // While a colour is asked for, the hand takes no card.
+    if (!SelectionShown()) EraseSelectionMark();
     return;
   }
   if (QWidget* widget = IndicatorWidget(indicator)) widget->setVisible(visible);
@@ -133,18 +141,24 @@ void TForm1::SetVisible(Indicator indicator, bool visible) {
 void TForm1::FillSwatch(int colourIndex) {
   Image4->SetCanvasColour(WinColour(vorpo::kCardColours[colourIndex & 3]));
   Image4->FillRectangle(QRect(0, 0, 16, 16));
+  Image4->setAccessibleName(QStringLiteral("指定色：") + vorpo::ColourName(colourIndex));
 }
 
 void TForm1::SetPenaltyCaption(const std::string& text) {
   Label1->SetCaption(QString::fromStdString(text));
+  Label1->setAccessibleName(QStringLiteral("罰則 %1 枚").arg(game_.State().PenaltyCount));
 }
 
 void TForm1::SetSymbolCaption(char symbol) {
   Label3->SetCaption(QString(QChar::fromLatin1(symbol)));
+  const auto kind = static_cast<int>(std::string_view(vorpo::kSymbolChars).find(symbol));
+  Label3->setAccessibleName(QStringLiteral("有効な記号：") + vorpo::KindName(kind));
 }
 
 void TForm1::SetSeatCaption(int seat, const std::string& text) {
-  NameLabels[Index(seat)]->SetCaption(QString::fromStdString(text));
+  const QString caption = QString::fromStdString(text);
+  NameLabels[Index(seat)]->SetCaption(caption);
+  NameLabels[Index(seat)]->setAccessibleName(caption);
 }
 
 void TForm1::ShowSeatLabel(int seat) {
@@ -155,6 +169,12 @@ void TForm1::SetSeatHighlight(int seat, bool current) {
   vorpo::TableLabel* label = NameLabels[Index(seat)];
   label->SetFontColour(WinColour(current ? vorpo::kPureRed : vorpo::kBlack));
   label->SetBold(current);
+  label->setAccessibleDescription(current ? QStringLiteral("手番") : QString());
+  // The keyboard's mark comes and goes with the human's turn.
+  if (seat == 0) {
+    ShowSelectionMark(current && SelectionShown());
+    if (current) AnnounceSelection();
+  }
 }
 
 void TForm1::SetStartCommand(bool start) {

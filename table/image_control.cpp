@@ -3,7 +3,9 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
+#include <algorithm>
 #include <cmath>
 
 #include "table_style.h"
@@ -80,6 +82,27 @@ void ImageControl::Draw(const Drawing& drawing) {
                    painter.setPen(text.colour);
                    painter.drawText(text.at.x(), text.at.y() + metrics.ascent(), text.text);
                  },
+                 [this](const Ring& ring) {
+                   // Drawn on the device pixels, so that both halves keep whole pixels at any
+                   // scale.
+                   const qreal ratio = surface_.devicePixelRatio();
+                   const auto device = [ratio](int pixels) {
+                     return static_cast<int>(std::lround(pixels * ratio));
+                   };
+                   const int width = std::max(1, device(1));
+                   QRect box(
+                       QPoint(device(ring.box.left()), device(ring.box.top())),
+                       QPoint(device(ring.box.right() + 1) - 1, device(ring.box.bottom() + 1) - 1));
+                   QImage pixels(surface_.bits(), surface_.width(), surface_.height(),
+                                 surface_.bytesPerLine(), surface_.format());
+                   QPainter painter(&pixels);
+                   for (const QColor& colour : {ring.outside, ring.inside}) {
+                     const QRegion frame =
+                         QRegion(box).subtracted(box.adjusted(width, width, -width, -width));
+                     for (const QRect& part : frame) painter.fillRect(part, colour);
+                     box.adjust(width, width, -width, -width);
+                   }
+                 },
                  [this](const Picture& picture) {
                    QPainter painter(&surface_);
                    painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -99,6 +122,19 @@ void ImageControl::DrawCell(const ImageList& list, int index, int x, int y) {
 
 void ImageControl::TextOut(int x, int y, const QString& text, const QFont& font, QColor colour) {
   Record(Text{QPoint(x, y), text, font, canvasColour_, colour});
+}
+
+void ImageControl::DrawRing(const QRect& box, QColor outside, QColor inside) {
+  Record(Ring{box, outside, inside});
+}
+
+void ImageControl::PutBack(const Keepsake& kept) {
+  drawings_ = kept.drawings;
+  if (kept.surface.devicePixelRatio() == WantedRatio())
+    surface_ = kept.surface;
+  else
+    RemakeSurface();
+  update();
 }
 
 // The surface is drawn again from its record at the new ratio; the record stays as it was.

@@ -42,7 +42,47 @@ class ImageControl : public TablePiece {
   // Text with its top-left corner at (x, y) on an opaque ground of the canvas colour.
   void TextOut(int x, int y, const QString& text, const QFont& font, QColor colour);
 
+  // A ring two pixels wide along the inside of box, outside colour on its outer pixel and
+  // inside colour on its inner one; at any scale each is a whole number of device pixels wide,
+  // the same on all four sides.
+  void DrawRing(const QRect& box, QColor outside, QColor inside);
+
   void Repaint() { repaint(); }
+
+ private:
+  struct Fill {
+    QRect area;
+    QColor colour;
+  };
+  struct Cell {
+    const ImageList* list;  // outlives the control's record: a change of scale draws it again
+    int index;
+    QPoint at;
+  };
+  struct Text {
+    QPoint at;
+    QString text;
+    QFont font;
+    QColor ground, colour;
+  };
+  struct Ring {
+    QRect box;
+    QColor outside, inside;
+  };
+  // The surface as it stood when the record grew too long, taken over by the new surface.
+  struct Picture {
+    QImage image;
+  };
+  using Drawing = std::variant<Fill, Cell, Text, Ring, Picture>;
+
+ public:
+  // What the control shows, kept to be put back later exactly as it was.
+  struct Keepsake {
+    QImage surface;
+    std::vector<Drawing> drawings;
+  };
+  Keepsake Keep() const { return {surface_, drawings_}; }
+  void PutBack(const Keepsake& kept);
 
  signals:
   // Any mouse button; positions are in the table's pixels of the control.
@@ -60,29 +100,6 @@ class ImageControl : public TablePiece {
   void ZoomChanged() override;
 
  private:
-  // What has been drawn since the surface was last covered whole, kept so that the surface can
-  // be drawn again, sharp, when the screen's pixel ratio or the zoom changes.
-  struct Fill {
-    QRect area;
-    QColor colour;
-  };
-  struct Cell {
-    const ImageList* list;
-    int index;
-    QPoint at;
-  };
-  struct Text {
-    QPoint at;
-    QString text;
-    QFont font;
-    QColor ground, colour;
-  };
-  // The surface as it stood when the record grew too long, taken over by the new surface.
-  struct Picture {
-    QImage image;
-  };
-  using Drawing = std::variant<Fill, Cell, Text, Picture>;
-
   void Record(Drawing drawing);
   void Draw(const Drawing& drawing);
   qreal WantedRatio() const;
@@ -91,6 +108,8 @@ class ImageControl : public TablePiece {
   QSize surfaceSize_;
   QImage surface_;
   QColor canvasColour_;
+  // What has been drawn since the surface was last covered whole, kept so that the surface can
+  // be drawn again, sharp, when the screen's pixel ratio or the zoom changes.
   std::vector<Drawing> drawings_;
   bool clickPending_ = false;
 };

@@ -70,6 +70,37 @@ TEST_F(TableZoom, ALongDrawingRecordIsCarriedOverAsAPicture) {
   EXPECT_EQ(after.pixel(1, 1), before.pixel(1, 1));
 }
 
+// The keyboard's ring is two halves of whole device pixels at any zoom, and taking the mark away
+// after a change of zoom leaves the hand as the game drew it, at the new zoom.
+TEST_F(TableZoom, TheKeyboardsRingKeepsWholePixelsAndLeavesNoTrace) {
+  const QRgb outside = qRgb(255, 0, 255), inside = qRgb(0, 255, 255);
+  form->SetZoom(150);
+  Lay(kGreen5, {{kRed5, kGreen6, kGreen7}, {2, 4}});
+  QTest::keyClick(form.get(), Qt::Key_Home);
+  for (const int zoom : {150, 200}) {
+    form->SetZoom(zoom);
+    const QImage& hand = form->HandImages[0]->Surface();
+    // One table pixel is round(1.5) = 2 device pixels at 150%, and 2 at 200%.
+    const int width = 2, card = 40 * zoom / 100;
+    for (const int row : {card / 2, card}) {
+      for (int i = 0; i < width; ++i) {
+        EXPECT_EQ(hand.pixel(i, row), outside) << zoom << " " << i;
+        EXPECT_EQ(hand.pixel(width + i, row), inside) << zoom << " " << i;
+        EXPECT_EQ(hand.pixel(card - 1 - i, row), outside) << zoom << " " << i;
+        EXPECT_EQ(hand.pixel(card - 1 - width - i, row), inside) << zoom << " " << i;
+      }
+    }
+    EXPECT_EQ(hand.pixel(card / 2, 0), outside);
+    EXPECT_EQ(hand.pixel(card / 2, width), inside);
+  }
+  form->SetZoom(250);
+  State().CurSeat = 1;
+  form->SetSeatHighlight(0, false);
+  const QImage unmarked = form->HandImages[0]->Surface().copy();
+  form->DrawHand(0, false);
+  EXPECT_EQ(form->HandImages[0]->Surface(), unmarked);
+}
+
 TEST_F(TableZoom, KeysStepTheZoomBetween100And300) {
   QTest::keyClick(form.get(), Qt::Key_Minus, Qt::ControlModifier);
   EXPECT_EQ(form->Zoom(), 100);
