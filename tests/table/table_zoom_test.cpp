@@ -62,8 +62,8 @@ TEST_F(TableZoom, ALongDrawingRecordIsCarriedOverAsAPicture) {
   for (int i = 0; i < 600; ++i) button.DrawCell(form->ImageList2, i % 2, 0, 0);
   const QImage before = button.Surface().copy();
   button.SetZoom(2);
-  const QImage after = button.Surface().scaled(before.size(), Qt::IgnoreAspectRatio,
-                                               Qt::SmoothTransformation);
+  const QImage after =
+      button.Surface().scaled(before.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   EXPECT_EQ(button.Surface().size(), QSize(80, 50));
   // The released picture, drawn last, is what shows.
   EXPECT_EQ(after.pixel(20, 12), before.pixel(20, 12));
