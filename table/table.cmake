@@ -5,6 +5,7 @@ target_sources(vorpo_table PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_host.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_input.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_statistics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_zoom.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hand_drawing.cpp
@@ -20,4 +21,4 @@ target_sources(vorpo_table PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/table_style.cpp
 )
 target_link_libraries(vorpo_table PUBLIC vorpo_settings vorpo_results vorpo_dialogs vorpo_score_window
-  PRIVATE vorpo_resources)
+  vorpo_statistics vorpo_statistics_window PRIVATE vorpo_resources)
