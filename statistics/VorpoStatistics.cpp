@@ -82,7 +82,8 @@ TfrmStatistics::TfrmStatistics(QWidget* owner, StatisticsKeeper& keeper, std::st
 }
 
 void TfrmStatistics::ShowFigures() {
-  const PlayerRecord& record = keeper_.Record().Of(name_);
+  const StatisticsRecord all = keeper_.Record();
+  const PlayerRecord& record = all.Of(name_);
   for (std::size_t row = 0; row < kFigureRows; ++row)
     for (std::size_t kind = 0; kind < kMatchKinds; ++kind)
       lblFigures[row][kind]->setText(

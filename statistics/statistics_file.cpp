@@ -103,7 +103,8 @@ struct PlayerSection {
   // False for a key that does not belong or comes twice, or a figure out of range.
   bool Take(std::string_view key, std::string_view value) {
     if (key == "Name") {
-      if (name) return false;
+      // A name the writer would leave out is none the game wrote.
+      if (name || !WritableName(std::string(value))) return false;
       name = std::string(value);
       return true;
     }

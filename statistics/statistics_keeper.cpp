@@ -66,7 +66,7 @@ void StatisticsKeeper::MatchEnded(const MatchResult& result) {
   Write();
 }
 
-const StatisticsRecord& StatisticsKeeper::Record() {
+StatisticsRecord StatisticsKeeper::Record() {
   if (Read() == Found::Replace) Write();
   return record_;
 }

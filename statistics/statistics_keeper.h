@@ -23,8 +23,9 @@ class StatisticsKeeper : public MatchObserver {
 
   void MatchEnded(const MatchResult& result) override;
 
-  // What the file holds now; empty where it cannot be read.
-  const StatisticsRecord& Record();
+  // What the file holds now; empty where it cannot be read. A copy, as every call reads the
+  // file again.
+  StatisticsRecord Record();
   // Forgets the figures of name in the file; false when the file could not be written.
   bool Reset(const std::string& name);
   // The last attempt to write the file failed: the matches since have not been recorded.

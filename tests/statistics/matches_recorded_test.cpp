@@ -68,7 +68,7 @@ TEST(MatchesRecorded, EveryKindOfMatchCountsOnItsOwnAndSurvivesARestart) {
   t.GoOut(0, {{kRed5}, {kRed6}});
   EXPECT_EQ(t.view.sheetsShown, 4);
 
-  const PlayerRecord& now = t.keeper.Record().Of("Seat0");
+  const PlayerRecord now = t.keeper.Record().Of("Seat0");
   EXPECT_EQ(now.Of(MatchKind::Japanese), Expected(2, 1, 3, 1, 0, -6));
   EXPECT_EQ(now.Of(MatchKind::InternationalRanked), Expected(1, 1, 1, 1, 6, 6));
   EXPECT_EQ(now.Of(MatchKind::International), Figures{});

@@ -109,14 +109,16 @@ TEST(StatisticsFile, ADamagedFileIsRefusedWhole) {
       {"Japanese.Deals=10\n", "Japanese.Deals=10\nJapanese.Rounds=1\n"},  // unknown key
       {"Japanese.Deals=10\n", "Japanese.Deals=10\nColour=red\n"},
       {"Japanese.Deals=10\n", "Japanese.Deals=10\nno equals sign\n"},
-      {"Players=1", "Players=2"},      // a player lost
-      {"Players=1\n", ""},             //
-      {"[Player 1]", "[Player 1"},     // a broken header
-      {"[Player 1]", "[Player one]"},  //
-      {"[Player 1]", "[Results]"},     // an unknown section
-      {"プレイヤー", "\xE3\x83"},      // a broken character
-      {"プレイヤー", "\xC0\xAF"},      // an overlong one
-      {"プレイヤー", "\xED\xA0\x80"},  // a surrogate
+      {"Players=1", "Players=2"},                     // a player lost
+      {"Players=1\n", ""},                            //
+      {"[Player 1]", "[Player 1"},                    // a broken header
+      {"[Player 1]", "[Player one]"},                 //
+      {"[Player 1]", "[Results]"},                    // an unknown section
+      {"プレイヤー", "\xE3\x83"},                     // a broken character
+      {"プレイヤー", "\xC0\xAF"},                     // an overlong one
+      {"プレイヤー", "\xED\xA0\x80"},                 // a surrogate
+      {"プレイヤー", std::string("プレ\0ヤー", 13)},  // what no line of the file may hold
+      {"プレイヤー", "プレ\rヤー"},
   };
   for (const auto& [from, to] : damage)
     EXPECT_FALSE(ParseStatisticsFile(Replaced(kSampleText, from, to))) << from << " -> " << to;
