@@ -82,23 +82,6 @@ TEST(MatchesRecorded, EveryKindOfMatchCountsOnItsOwnAndSurvivesARestart) {
   EXPECT_EQ(nextRun.Record().Of("Seat0"), now);
 }
 
-TEST(MatchesRecorded, EachNameKeepsItsOwnRecordAndAResetForgetsOnlyOne) {
-  RecordedTable t;
-  t.s.CalcProc = 1;
-  t.s.JRTurns = 1;
-  t.GoOut(0, {{kRed5}, {kRed6}});
-  // A name changed between matches takes effect with the next match's seat names.
-  t.s.SeatNames[0] = "山田 ";
-  t.GoOut(1, {{kRed6}, {kRed5}});
-  t.GoOut(0, {{kRed5}, {kRed6}});
-  EXPECT_EQ(t.keeper.Record().Of("Seat0").Of(MatchKind::Japanese), Expected(1, 1, 1, 1, 6, 6));
-  EXPECT_EQ(t.keeper.Record().Of("山田 ").Of(MatchKind::Japanese), Expected(2, 1, 2, 1, 6, 0));
-
-  EXPECT_TRUE(t.keeper.Reset("山田 "));
-  EXPECT_TRUE(StatisticsKeeper(t.path, nullptr).Record().Of("山田 ").Empty());
-  EXPECT_FALSE(StatisticsKeeper(t.path, nullptr).Record().Of("Seat0").Empty());
-}
-
 TEST(MatchesRecorded, AnAbortedMatchAndTheSheetFromTheMenuRecordNothing) {
   RecordedTable t;
   t.s.CalcProc = 1;

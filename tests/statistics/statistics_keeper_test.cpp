@@ -94,36 +94,22 @@ TEST(StatisticsKeeper, ADamagedOrForeignFileIsReportedOnceAndReplaced) {
   }
 }
 
-TEST(StatisticsKeeper, AFileFarLargerThanAnyRecordIsNotThisGames) {
+TEST(StatisticsKeeper, WhereTheFileCannotBeUsedTheGameGoesOnWithoutStatistics) {
   TestFolder folder;
-  Keeper k(folder.File("statistics.ini"));
-  WriteBytes(k.path, StatisticsFileText(StatisticsRecord()) + std::string(5 << 20, ';'));
-  k.keeper.MatchEnded(Won("プレイヤー", 1, 1));
-  EXPECT_EQ(k.reports.size(), 1u);
-  EXPECT_EQ(k.Matches(), 1);
-}
-
-TEST(StatisticsKeeper, WhereTheFileCannotBeWrittenTheGameGoesOnWithoutStatistics) {
-  TestFolder folder;
-  // A regular file where the folder should be: no one, root included, can write below it.
+  // A regular file where the folder should be: no one, root included, can write below it. And
+  // a folder where the file should be, which is left as it is.
   WriteBytes(folder.File("share"), "");
-  Keeper k(folder.File("share/vorpo/statistics.ini"));
-  k.keeper.MatchEnded(Won("プレイヤー", 5, 30));
-  EXPECT_TRUE(k.keeper.WriteFailed());
-  EXPECT_EQ(k.Matches(), 0);
-  EXPECT_FALSE(k.keeper.Reset("プレイヤー"));
-  EXPECT_TRUE(k.reports.empty());
-}
-
-TEST(StatisticsKeeper, SomethingElseInTheFilesPlaceIsLeftAlone) {
-  TestFolder folder;
-  Keeper k(folder.File("statistics.ini"));
   std::filesystem::create_directories(folder.File("statistics.ini/inside"));
-  k.keeper.MatchEnded(Won("プレイヤー", 5, 30));
-  EXPECT_TRUE(k.keeper.WriteFailed());
-  EXPECT_FALSE(k.keeper.Reset("プレイヤー"));
+  for (const std::string& path :
+       {folder.File("share/vorpo/statistics.ini"), folder.File("statistics.ini")}) {
+    Keeper k(path);
+    k.keeper.MatchEnded(Won("プレイヤー", 5, 30));
+    EXPECT_TRUE(k.keeper.WriteFailed()) << path;
+    EXPECT_EQ(k.Matches(), 0);
+    EXPECT_FALSE(k.keeper.Reset("プレイヤー"));
+    EXPECT_TRUE(k.reports.empty());
+  }
   EXPECT_TRUE(std::filesystem::is_directory(folder.File("statistics.ini/inside")));
-  EXPECT_TRUE(k.reports.empty());
 }
 
 TEST(StatisticsKeeper, AWriteThatFailsHalfWayLeavesTheOldFileWhole) {
