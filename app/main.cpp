@@ -1,30 +1,50 @@
 // Vorpo: the application with its title, the table window, which sets itself up from the
 // settings file and asks for the player's name, then the score sheet window, and the event loop.
+// The command line is read first, so that --help, --version and a mistyped flag are answered
+// without a window.
 #include <QApplication>
 #include <QIcon>
 
 #include <chrono>
 #include <cstdint>
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "VorpoIntro.h"
 #include "VorpoMain.h"
 #include "VorpoScore.h"
 #include "builtin_resources.h"
+#include "command_line.h"
 #include "program_paths.h"
-#include "random.h"
-#include "settings_store.h"
 #include "toolkit_translations.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  vorpo::CommandLine line;
+  if (auto error = vorpo::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), line)) {
+    std::cerr << "vorpo: " << *error << "\n" << vorpo::CommandLineUsage();
+    return 2;
+  }
+  if (line.help) {
+    std::cout << vorpo::CommandLineUsage();
+    return 0;
+  }
+  if (line.version) {
+    std::cout << vorpo::VersionText();
+    return 0;
+  }
+  // The toolkit sees only the program's name: every argument has been read above, and the
+  // toolkit's own settings come from its environment variables (QT_QPA_PLATFORM and the like).
+  int toolkitArgc = 1;
+  QApplication app(toolkitArgc, argv);
   vorpo::LoadToolkitTranslations();
   QApplication::setApplicationName(QStringLiteral("Vorpo"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.vorpo.Vorpo"));
   QApplication::setWindowIcon(QIcon(vorpo::resources::kIcon256));
-  const auto seed =
+  const auto clockSeed =
       static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-  TForm1 form(vorpo::SettingsStore::ForProgram(vorpo::ProgramPath()),
-              vorpo::Random(seed, /*reseedFromClock=*/true));
+  TForm1 form(vorpo::SettingsFor(line, vorpo::ProgramPath()), vorpo::DealerFor(line, clockSeed));
+  form.KeepStatistics(vorpo::UserStatisticsPath());
   // 終了 in the welcome dialog ends the program at once, without writing any setting.
   if (!vorpo::ShowWelcomeDialog(form, &form)) return 0;
   form.activateWindow();

@@ -2,6 +2,7 @@
 // the standings are shown and the match goes on or ends.
 #include "game.h"
 #include "match.h"
+#include "match_result.h"
 
 namespace vorpo {
 
@@ -35,6 +36,7 @@ void Game::EndDeal() {
     else if (state.CalcProc == 1)
       scores[static_cast<std::size_t>(seat)] = -sums[static_cast<std::size_t>(seat)];
   }
+  ++state.DealsWon[static_cast<std::size_t>(winner)];
   RecordScores(scores);
 }
 
@@ -54,7 +56,10 @@ bool Game::ShowScoreSheet() {
   // The Start command is back before the sheet shows; the standings stay whole until it closes.
   if (over) RestoreStartCommand();
   view_.ShowScoreSheet(Standings(state, over));
-  if (over) EndMatchState(state);
+  if (over) {
+    if (matchObserver_) matchObserver_->MatchEnded(MatchResultOf(state));
+    EndMatchState(state);
+  }
   return over;
 }
 

@@ -9,6 +9,7 @@
 
 #include "game_state.h"
 #include "legality.h"
+#include "match_result.h"
 #include "point_table.h"
 #include "random.h"
 #include "table_view.h"
@@ -80,8 +81,10 @@ class Game {
   // End of a deal and scoring; CurSeat is the seat that went out.
   void EndDeal();
   // The standings after a deal: decides whether the match is over, shows the sheet and, once
-  // it is closed, ends a match that is over. True when it was.
+  // it is closed, tells the match observer and ends a match that is over. True when it was.
   bool ShowScoreSheet();
+  // Whoever keeps a record of finished matches; none when null.
+  void SetMatchObserver(MatchObserver* observer) { matchObserver_ = observer; }
 
   // The computer player.
   void ComputerMove();
@@ -114,6 +117,7 @@ class Game {
 
   TableView& view_;
   Random& random_;
+  MatchObserver* matchObserver_ = nullptr;
   std::string caption_;
 };
 

@@ -62,6 +62,9 @@ struct GameState : GameSettings {
 
   // One decimal text per deal of the running match, per seat.
   std::array<std::vector<std::string>, kSeats> ScoreLists{};
+  // The deals each seat has won in the running match: a deal score alone does not tell, since
+  // the winner of a deal against hands worth nothing scores 0 like the others.
+  std::array<std::uint8_t, kSeats> DealsWon{};
 
   // Which indicators the table shows, and whether the turn timer runs.
   std::array<bool, kIndicatorCount> Visible{};

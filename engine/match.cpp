@@ -152,6 +152,7 @@ std::string ScoreSheetCaption(bool matchOver) {
 void EndMatchState(GameState& state) {
   state.MatchState = kNoMatch;
   for (auto& list : state.ScoreLists) list.clear();
+  state.DealsWon.fill(0);
 }
 
 }  // namespace vorpo

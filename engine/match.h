@@ -28,8 +28,8 @@ std::string ScoreSheetText(const GameState& state, bool matchOver);
 // "成績表", or "成績表 - ゲーム終了" when the match is over.
 std::string ScoreSheetCaption(bool matchOver);
 
-// The game-state part of ending a match: no match runs any more and the score lists are
-// empty.
+// The game-state part of ending a match: no match runs any more and the score lists and the
+// deals won are empty.
 void EndMatchState(GameState& state);
 
 // The width of a name in half-width columns of the sheet's fixed-pitch face, which is its

@@ -21,6 +21,7 @@ Random::Random(std::uint64_t seed, bool reseedFromClock) : reseedFromClock_(rese
 }
 
 void Random::Seed(std::uint64_t seed) {
+  seedInUse_ = seed;
   for (auto& word : s_) word = SplitMix(seed);
 }
 

@@ -12,6 +12,9 @@ class Random {
   explicit Random(std::uint64_t seed, bool reseedFromClock = false);
 
   void ReseedForDeal();
+  // The seed the cards on the table come from, for a player to report a deal: the clock's at
+  // the last deal start, or the seed given, which then serves the whole run.
+  std::uint64_t SeedInUse() const { return seedInUse_; }
   // Uniform in 0..bound-1; bound must be at least 1.
   std::uint32_t Below(std::uint32_t bound);
 
@@ -20,6 +23,7 @@ class Random {
   void Seed(std::uint64_t seed);
 
   std::uint64_t s_[4]{};
+  std::uint64_t seedInUse_ = 0;
   bool reseedFromClock_;
 };
 

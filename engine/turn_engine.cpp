@@ -52,6 +52,7 @@ void Game::StartMatch() {
   view_.DrawPiles();
   for (int seat = 0; seat < kSeats; ++seat) {
     state.ScoreLists[static_cast<std::size_t>(seat)].clear();
+    state.DealsWon[static_cast<std::size_t>(seat)] = 0;
     state.SeatNames[static_cast<std::size_t>(seat)] =
         state.ConfiguredNames[static_cast<std::size_t>(seat)];
     view_.SetSeatCaption(seat, state.SeatNames[static_cast<std::size_t>(seat)]);

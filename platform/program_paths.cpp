@@ -33,24 +33,42 @@ std::string WithExtension(const std::string& path, std::string_view extension) {
   return (dotInName ? path.substr(0, dot) : path) + std::string(extension);
 }
 
-std::string UserSettingsPath() {
-  const char* configHome = std::getenv("XDG_CONFIG_HOME");
-  fs::path folder;
-  if (configHome && configHome[0] == '/') {
-    folder = configHome;
-  } else {
-    const char* home = std::getenv("HOME");
-    if (!home || home[0] == '\0') {
-      const passwd* user = ::getpwuid(::getuid());
-      home = user ? user->pw_dir : "/";
-    }
-    folder = fs::path(home) / ".config";
+namespace {
+
+// The folder that $variable names, or home/fallback when it is unset or not an absolute path
+// (as the XDG base directories are read).
+fs::path UserFolder(const char* variable, const char* fallback) {
+  const char* named = std::getenv(variable);
+  if (named && named[0] == '/') return named;
+  const char* home = std::getenv("HOME");
+  if (!home || home[0] == '\0') {
+    const passwd* user = ::getpwuid(::getuid());
+    home = user ? user->pw_dir : "/";
   }
-  return (folder / "vorpo" / "vorpo.ini").string();
+  return fs::path(home) / fallback;
+}
+
+}  // namespace
+
+std::string UserSettingsPath() {
+  return (UserFolder("XDG_CONFIG_HOME", ".config") / "vorpo" / "vorpo.ini").string();
+}
+
+std::string UserStatisticsPath() {
+  return (UserFolder("XDG_DATA_HOME", ".local/share") / "vorpo" / "statistics.ini").string();
+}
+
+bool RunsInstalled(const std::string& programPath) {
+  const fs::path program(programPath);
+  if (program.parent_path().filename() != "bin") return false;
+  const fs::path help = program.parent_path().parent_path() / "share" / "vorpo" /
+                        fs::path(WithExtension(programPath, ".hlp")).filename();
+  std::error_code error;
+  return fs::is_regular_file(help, error);
 }
 
 std::string SettingsPathFor(const std::string& programPath) {
-  if (programPath.empty()) return UserSettingsPath();
+  if (programPath.empty() || RunsInstalled(programPath)) return UserSettingsPath();
   const std::string beside = WithExtension(programPath, ".ini");
   std::error_code error;
   if (fs::exists(beside, error)) return beside;

@@ -8,7 +8,8 @@ seconds=${1:-60}
 bash scripts/install-deps.sh
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORPO_FUZZ=ON
-ninja -C build-fuzz -j2 vorpo_fuzz_settings vorpo_fuzz_resource_module vorpo_fuzz_image_pack vorpo_fuzz_results_file
+ninja -C build-fuzz -j2 vorpo_fuzz_settings vorpo_fuzz_resource_module vorpo_fuzz_image_pack vorpo_fuzz_results_file \
+  vorpo_fuzz_statistics_file
 
 run() {
   local name=$1; shift
@@ -20,3 +21,4 @@ run settings -dict=../fuzz/settings/settings.dict
 run resource_module -dict=../fuzz/resource_module/pe.dict
 run image_pack -dict=../fuzz/image_pack/pe.dict
 run results_file
+run statistics_file

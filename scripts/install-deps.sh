@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, running and testing Vorpo needs, and only
-# what is missing. Needs root (or sudo).
+# what is missing, together with any further packages named as arguments (what one script alone
+# needs). Needs root (or sudo).
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 icoutils
   appstream desktop-file-utils
+  "$@"
 )
 
 missing=()

@@ -175,7 +175,9 @@ void TForm1::ShowError(const std::string& text) {
 
 // A table without its sheet window (a table tested on its own) shows no standings.
 void TForm1::ShowScoreSheet(const vorpo::Standings& standings) {
-  if (frmScore_ != nullptr) frmScore_->ShowScoreSheet(standings);
+  if (frmScore_ == nullptr) return;
+  frmScore_->setToolTip(vorpo::SeedToolTip(random_.SeedInUse()));
+  frmScore_->ShowScoreSheet(standings);
 }
 
 bool TForm1::IsChecked() const {

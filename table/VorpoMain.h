@@ -22,6 +22,7 @@
 #include "random.h"
 #include "settings_store.h"
 #include "sound_pack.h"
+#include "statistics_keeper.h"
 #include "table_label.h"
 #include "table_view.h"
 
@@ -35,6 +36,10 @@ class TfrmScore;
 namespace vorpo {
 class HelpWindow;
 class RaisedBevel;
+
+// The score sheet's tool tip: the seed that the deal's cards came from, so that a player can
+// report the deal and have it dealt again with vorpo --seed.
+QString SeedToolTip(std::uint64_t seed);
 }  // namespace vorpo
 
 class TForm1 : public QMainWindow,
@@ -63,6 +68,10 @@ class TForm1 : public QMainWindow,
   const QCursor& handCursor() const { return handCursor_; }
   // The score sheet window, made once after the table window and reused for every sheet.
   void AttachScoreSheet(TfrmScore* sheet) { frmScore_ = sheet; }
+  // Records every finished match in the statistics file at path, which 通算成績(&T)... shows;
+  // a table without it keeps no statistics and offers none.
+  void KeepStatistics(const std::string& path);
+  vorpo::StatisticsKeeper* statistics() { return statistics_.get(); }
 
   // Writes the rule and display settings to the settings file (OK of the welcome and the
   // options dialog).
@@ -134,6 +143,7 @@ class TForm1 : public QMainWindow,
   void mnuStartClick();
   void mnuOptionClick();
   void mnuCounterClick();
+  void mnuStatisticsClick();
   void mnuExitClick();
   void mnuSearchforHelpOnClick();
   void mnuAboutClick();
@@ -146,6 +156,7 @@ class TForm1 : public QMainWindow,
   QAction* mnuOption = nullptr;
   QAction* mnuSound = nullptr;
   QAction* mnuCounter = nullptr;
+  QAction* mnuStatistics = nullptr;
   QAction* N2 = nullptr;
   QAction* mnuExit = nullptr;
   QMenu* mnuHelp = nullptr;
@@ -236,6 +247,7 @@ class TForm1 : public QMainWindow,
   QCursor handCursor_;
   QString openDialogFolder_;
   TfrmScore* frmScore_ = nullptr;
+  std::unique_ptr<vorpo::StatisticsKeeper> statistics_;
   std::unique_ptr<vorpo::HelpWindow> helpWindow_;
   QFont finishFont_;
   vorpo::HandSelection selection_;

@@ -40,6 +40,8 @@ void TForm1::CreateMenu() {
   mnuSound->setCheckable(true);
   mnuSound->setChecked(true);
   mnuCounter = MenuItem(mnuGame, "成績表(&C)...", Qt::Key_F9);
+  mnuStatistics = MenuItem(mnuGame, "通算成績(&T)...");
+  mnuStatistics->setEnabled(false);
   N2 = mnuGame->addSeparator();
   mnuExit = MenuItem(mnuGame, "終了(&X)");
   mnuHelp = MainMenu1->addMenu(QStringLiteral("ヘルプ(&H)"));
@@ -50,6 +52,7 @@ void TForm1::CreateMenu() {
   connect(mnuStart, &QAction::triggered, this, &TForm1::mnuStartClick);
   connect(mnuOption, &QAction::triggered, this, &TForm1::mnuOptionClick);
   connect(mnuCounter, &QAction::triggered, this, &TForm1::mnuCounterClick);
+  connect(mnuStatistics, &QAction::triggered, this, &TForm1::mnuStatisticsClick);
   connect(mnuExit, &QAction::triggered, this, &TForm1::mnuExitClick);
   connect(mnuSearchforHelpOn, &QAction::triggered, this, &TForm1::mnuSearchforHelpOnClick);
   connect(mnuAbout, &QAction::triggered, this, &TForm1::mnuAboutClick);

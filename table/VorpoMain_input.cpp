@@ -89,7 +89,9 @@ void TForm1::mnuOptionClick() {
 }
 
 void TForm1::mnuCounterClick() {
-  if (frmScore_ != nullptr) frmScore_->ShowStandings();
+  if (frmScore_ == nullptr) return;
+  frmScore_->setToolTip(vorpo::SeedToolTip(random_.SeedInUse()));
+  frmScore_->ShowStandings();
 }
 
 void TForm1::mnuExitClick() {

@@ -7,6 +7,7 @@ target_sources(vorpo_table PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_keys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_readers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_statistics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorpoMain_zoom.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_names.h
@@ -30,4 +31,4 @@ target_sources(vorpo_table PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/table_style.cpp
 )
 target_link_libraries(vorpo_table PUBLIC vorpo_settings vorpo_results vorpo_dialogs vorpo_score_window
-  PRIVATE vorpo_resources)
+  vorpo_statistics vorpo_statistics_window PRIVATE vorpo_resources)

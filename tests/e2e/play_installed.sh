@@ -1,11 +1,20 @@
 #!/usr/bin/env bash
 # A whole session as a player has it, in a real X server: install the program, start it with no
 # settings file, accept the welcome dialog, play a deal with the space bar until the score sheet
-# shows, close the sheet, quit with 終了(&X), and check the settings file the program wrote.
-# Usage: play_installed.sh BUILD_DIR SCREENSHOT_DIR
+# shows, close the sheet, quit with 終了(&X), and check the settings file the program wrote in
+# the user's folder.
+# Usage: play_installed.sh BUILD_DIR [SCREENSHOT_DIR]
+#        play_installed.sh --program INSTALLED_PROGRAM [SCREENSHOT_DIR]
+# The second form plays the program already installed there (the package's /usr/bin/vorpo).
 set -euo pipefail
-build=$1
-shots=${2:-}
+if [ "$1" = "--program" ]; then
+  program=$2
+  shift 2
+else
+  build=$1
+  shift
+fi
+shots=${1:-}
 work=$(mktemp -d)
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
@@ -17,7 +26,10 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 shot() { [ -z "$shots" ] || import -display "$display" -window root "$shots/$1.png"; }
 
-cmake --install "$build" --prefix "$work/prefix" >/dev/null
+if [ -z "${program:-}" ]; then
+  cmake --install "$build" --prefix "$work/prefix" >/dev/null
+  program=$work/prefix/bin/vorpo
+fi
 # The server picks a free display and writes its number once it accepts connections; without
 # -noreset it would reset when the last client leaves and could refuse the program.
 Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
@@ -25,10 +37,12 @@ xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 display=:$(head -1 "$work/display")
-export DISPLAY=$display HOME=$work/home XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy
+export DISPLAY=$display HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+export SDL_AUDIODRIVER=dummy
 mkdir -p "$HOME"
+beside_before=$([ -e "${program%/*}/vorpo.ini" ] && echo yes || echo no)
 
-"$work/prefix/bin/vorpo" >"$work/vorpo.log" 2>&1 &
+"$program" >"$work/vorpo.log" 2>&1 &
 app=$!
 
 wait_window() {  # name, seconds
@@ -86,8 +100,14 @@ for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the program did not end after 終了(&X)"
 app=
 
-ini=$work/prefix/bin/vorpo.ini
+# An installed program keeps its settings in the user's folder, never beside itself, even where it
+# could write there (run by root).
+ini=$XDG_CONFIG_HOME/vorpo/vorpo.ini
 [ -f "$ini" ] || fail "no settings file at $ini"
+[ "$beside_before" = yes ] || [ ! -e "${program%/*}/vorpo.ini" ] ||
+  fail "the installed program wrote a settings file beside itself"
+# A deal is no match: nothing is recorded yet.
+[ ! -e "$XDG_DATA_HOME/vorpo/statistics.ini" ] || fail "a single deal was recorded as a match"
 text=$(iconv -f CP932 -t UTF-8 "$ini")
 for line in "[Game]" "Name0=プレイヤー" "Players=5" "Wait=500" "Sound=1" "SoundFile=" "ScoreTableFile="; do
   grep -qxF "$line" <<<"$(tr -d '\r' <<<"$text")" || fail "settings file lacks '$line'"

@@ -79,5 +79,53 @@ TEST(ProgramPaths, AnExistingFileBesideTheProgramIsAlwaysUsed) {
   EXPECT_EQ(SettingsPathFor(program), folder.File("vorpo.ini"));
 }
 
+// A prefix as `cmake --install` and the package lay it out: the program in bin/, its help in
+// share/vorpo/.
+std::string InstallInto(const TestFolder& folder) {
+  std::filesystem::create_directories(folder.File("usr/bin"));
+  std::filesystem::create_directories(folder.File("usr/share/vorpo"));
+  WriteBytes(folder.File("usr/share/vorpo/vorpo.hlp"), "<html></html>");
+  return folder.File("usr/bin/vorpo");
+}
+
+TEST(ProgramPaths, AnInstalledProgramKeepsItsSettingsInTheUserConfigEvenWhereItMayWrite) {
+  TestFolder folder;
+  const std::string program = InstallInto(folder);
+  ScopedEnv xdg("XDG_CONFIG_HOME", folder.File("config").c_str());
+  EXPECT_TRUE(RunsInstalled(program));
+  // The folder is writable (these tests may run as root, who writes /usr/bin too), and even a
+  // file left beside the program is not the installed program's.
+  EXPECT_EQ(SettingsPathFor(program), folder.File("config/vorpo/vorpo.ini"));
+  WriteBytes(folder.File("usr/bin/vorpo.ini"), "[Game]\n");
+  EXPECT_EQ(SettingsPathFor(program), folder.File("config/vorpo/vorpo.ini"));
+}
+
+TEST(ProgramPaths, ABuildTreeIsNoInstallation) {
+  TestFolder folder;
+  InstallInto(folder);
+  // Beside a help file of its own, in a folder not named bin, or without the shared help.
+  std::filesystem::create_directories(folder.File("build/app"));
+  WriteBytes(folder.File("build/app/vorpo.hlp"), "<html></html>");
+  EXPECT_FALSE(RunsInstalled(folder.File("build/app/vorpo")));
+  EXPECT_EQ(SettingsPathFor(folder.File("build/app/vorpo")), folder.File("build/app/vorpo.ini"));
+  EXPECT_FALSE(RunsInstalled(folder.File("usr/bin/other")));
+  std::filesystem::create_directories(folder.File("opt/bin"));
+  EXPECT_FALSE(RunsInstalled(folder.File("opt/bin/vorpo")));
+  // A directory where the help file should be is no help file.
+  std::filesystem::create_directories(folder.File("opt/share/vorpo/vorpo.hlp"));
+  EXPECT_FALSE(RunsInstalled(folder.File("opt/bin/vorpo")));
+}
+
+TEST(ProgramPaths, StatisticsLiveInTheUserDataFolder) {
+  TestFolder folder;
+  ScopedEnv home("HOME", folder.File("home").c_str());
+  ScopedEnv xdg("XDG_DATA_HOME", folder.File("data").c_str());
+  EXPECT_EQ(UserStatisticsPath(), folder.File("data/vorpo/statistics.ini"));
+  ScopedEnv relativeXdg("XDG_DATA_HOME", "data");
+  EXPECT_EQ(UserStatisticsPath(), folder.File("home/.local/share/vorpo/statistics.ini"));
+  ScopedEnv noXdg("XDG_DATA_HOME", nullptr);
+  EXPECT_EQ(UserStatisticsPath(), folder.File("home/.local/share/vorpo/statistics.ini"));
+}
+
 }  // namespace
 }  // namespace vorpo

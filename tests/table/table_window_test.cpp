@@ -67,13 +67,14 @@ TEST_F(TableWindow, StartsAsDesignedWithEveryIndicatorHidden) {
 TEST_F(TableWindow, TheMenuCarriesEveryItemWithItsShortcut) {
   Open();
   const auto items = form->mnuGame->actions();
-  ASSERT_EQ(items.size(), 7);
+  // The designed seven items, and 通算成績(&T)... after 成績表(&C)....
+  ASSERT_EQ(items.size(), 8);
   EXPECT_EQ(form->mnuGame->title(), QStringLiteral("ゲーム(&G)"));
   EXPECT_TRUE(items[1]->isSeparator());
   EXPECT_EQ(form->mnuOption->text(), QStringLiteral("オプション(&O)..."));
   EXPECT_EQ(form->mnuOption->shortcut(), QKeySequence(Qt::Key_F7));
   EXPECT_EQ(form->mnuCounter->shortcut(), QKeySequence(Qt::Key_F9));
-  EXPECT_EQ(items[6], form->mnuExit);
+  EXPECT_EQ(items[7], form->mnuExit);
   EXPECT_EQ(form->mnuExit->text(), QStringLiteral("終了(&X)"));
   EXPECT_EQ(form->mnuHelp->title(), QStringLiteral("ヘルプ(&H)"));
   EXPECT_EQ(form->mnuAbout->text(), QStringLiteral("バージョン情報(&A)..."));

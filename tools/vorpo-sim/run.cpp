@@ -2,12 +2,15 @@
 
 #include <chrono>
 
+#include "sim_statistics.h"
 #include "simulator.h"
 
 namespace vorpo::sim {
 
 SimSummary RunMatches(const SimOptions& options, std::uint64_t seed, std::ostream* sheets) {
   Simulator simulator(options.settings, seed, options.points);
+  MatchTally statistics;
+  simulator.ObserveMatches(&statistics);
   SimSummary summary;
   summary.seed = seed;
   summary.seats = options.settings.Players;
@@ -21,6 +24,7 @@ SimSummary RunMatches(const SimOptions& options, std::uint64_t seed, std::ostrea
       *sheets << "[" << match << "] " << sheet.caption << "\r\n" << sheet.text << "\r\n\r\n";
   }
   summary.counters = simulator.Counters();
+  summary.statistics = statistics.record;
   summary.seconds = std::chrono::duration<double>(playing).count();
   return summary;
 }

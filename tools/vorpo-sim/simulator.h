@@ -27,6 +27,8 @@ class Simulator {
   const MatchSheet& PlayMatch();
 
   const PlayCounters& Counters() const { return game_.counters; }
+  // Tells observer of every match the engine ends.
+  void ObserveMatches(MatchObserver* observer) { game_.SetMatchObserver(observer); }
   const GameState& State() const { return game_.State(); }
 
  private:

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "sim_statistics.h"
+
 namespace vorpo::sim {
 
 namespace {
@@ -81,7 +83,8 @@ std::string SummaryJson(const SimSummary& s) {
          ",\"penalties_paid\":" + std::to_string(c.penaltiesPaid) + ",\"wins\":[" +
          SeatList(s.wins, s.seats, ",") + "],\"points\":[" + SeatList(s.points, s.seats, ",") +
          "],\"seconds\":" + Fixed(s.seconds, 6) +
-         ",\"deals_per_second\":" + Fixed(s.DealsPerSecond(), 1) + "}\n";
+         ",\"deals_per_second\":" + Fixed(s.DealsPerSecond(), 1) +
+         ",\"statistics\":" + StatisticsJson(s.statistics) + "}\n";
 }
 
 }  // namespace vorpo::sim

@@ -8,6 +8,7 @@
 
 #include "cards.h"
 #include "game.h"
+#include "statistics_record.h"
 
 namespace vorpo::sim {
 
@@ -20,6 +21,8 @@ struct SimSummary {
   std::array<int, kSeats> wins{};
   std::array<long long, kSeats> points{};
   double seconds = 0;  // time spent playing, printing excluded
+  // Seat 0's statistics across the matches, as the game's statistics file counts them.
+  StatisticsRecord statistics;
 
   double MovesPerDeal() const;
   double DealsPerSecond() const;
