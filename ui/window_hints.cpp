@@ -1,5 +1,8 @@
 #include "window_hints.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QObject>
@@ -29,36 +32,82 @@ constexpr std::uint32_t kDecorationMenu = 1u << 4;
 constexpr std::uint32_t kDecorationMinimize = 1u << 5;
 constexpr std::uint32_t kDecorationMaximize = 1u << 6;
 
-void WriteHints(QWidget* window, const MotifWmHints& hints) {
+xcb_connection_t* XConnection() {
   // The offscreen platform answers for X too, without a connection of its own.
-  if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-  if (connection == nullptr) return;
+  return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t HintsAtom(xcb_connection_t* connection) {
   static constexpr char kName[] = "_MOTIF_WM_HINTS";
-  xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-      connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
-  if (atom == nullptr) return;
+  static const xcb_atom_t atom = [connection] {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return found;
+  }();
+  return atom;
+}
+
+void WriteHints(xcb_connection_t* connection, xcb_window_t window, const MotifWmHints& hints) {
+  const xcb_atom_t atom = HintsAtom(connection);
+  if (atom == XCB_ATOM_NONE) return;
   std::uint32_t data[5];
   std::memcpy(data, &hints, sizeof data);
-  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
-                      atom->atom, atom->atom, 32, 5, data);
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, atom, atom, 32, 5, data);
   xcb_flush(connection);
-  std::free(atom);
+}
+
+bool HoldsHints(xcb_connection_t* connection, xcb_window_t window, const MotifWmHints& hints) {
+  const xcb_atom_t atom = HintsAtom(connection);
+  xcb_get_property_reply_t* reply = xcb_get_property_reply(
+      connection, xcb_get_property(connection, 0, window, atom, atom, 0, 5), nullptr);
+  if (reply == nullptr) return false;
+  const bool same = reply->format == 32 &&
+                    xcb_get_property_value_length(reply) == int(sizeof(MotifWmHints)) &&
+                    std::memcmp(xcb_get_property_value(reply), &hints, sizeof hints) == 0;
+  std::free(reply);
+  return same;
 }
 
 // Writes the hints when the window is about to be mapped, after the toolkit has written its own.
-class FrameKeeper : public QObject {
+// The toolkit writes its own again whenever it describes the window anew, and not always before
+// the window shows; every such change comes back as a property event, and a value that is not
+// ours is put right there.
+class FrameKeeper : public QObject, public QAbstractNativeEventFilter {
   Q_OBJECT
  public:
   FrameKeeper(QWidget* window, const WindowFrame& frame)
-      : QObject(window), window_(window), hints_(MotifHintsFor(frame)) {}
+      : QObject(window), window_(window), hints_(MotifHintsFor(frame)) {
+    QCoreApplication::instance()->installNativeEventFilter(this);
+  }
+
+  void Write() {
+    if (xcb_connection_t* connection = XConnection())
+      WriteHints(connection, static_cast<xcb_window_t>(window_->winId()), hints_);
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == window_ &&
         (event->type() == QEvent::Show || event->type() == QEvent::WinIdChange))
-      WriteHints(window_, hints_);
+      Write();
+    return false;
+  }
+
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
+    const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+    const auto window = static_cast<xcb_window_t>(window_->internalWinId());
+    xcb_connection_t* connection = XConnection();
+    if (window == 0 || change->window != window || connection == nullptr ||
+        change->atom != HintsAtom(connection) || change->state != XCB_PROPERTY_NEW_VALUE)
+      return false;
+    if (!HoldsHints(connection, window, hints_)) WriteHints(connection, window, hints_);
     return false;
   }
 
@@ -96,7 +145,7 @@ MotifWmHints MotifHintsFor(const WindowFrame& frame) {
 void SetWindowFrame(QWidget* window, const WindowFrame& frame) {
   auto* keeper = new FrameKeeper(window, frame);
   window->installEventFilter(keeper);
-  if (window->isVisible()) WriteHints(window, MotifHintsFor(frame));
+  if (window->isVisible()) keeper->Write();
 }
 
 }  // namespace vorpo

@@ -82,7 +82,13 @@ done
 wait_window "成績表" 5 || fail "no score sheet after a deal"
 shot score_sheet
 sheet=$(xdotool search --onlyvisible --name "成績表" | head -1)
-read -r functions decorations <<<"$(motif_hints "$sheet")"
+# The toolkit may describe a freshly shown window once more and the program then puts its own
+# hints back: what counts is the value they settle on, as a window manager would see it.
+for _ in $(seq 20); do
+  read -r functions decorations <<<"$(motif_hints "$sheet")"
+  (( (decorations & 0x10) == 0 && (functions & 0x20) == 0 )) && break
+  sleep 0.1
+done
 (( (decorations & 0x10) == 0 && (functions & 0x20) == 0 )) ||
   fail "the score sheet offers a window menu or a close box ($functions $decorations)"
 xdotool windowfocus "$sheet" 2>/dev/null || true

@@ -8,7 +8,9 @@
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -311,7 +313,13 @@ class ModalCloser : public QObject {
     if (!modal) return;
     if (auto* files = qobject_cast<QFileDialog*>(modal)) {
       if (dialogsSeen++ < choices_.size()) {
-        // Typed into the name box: the dialog would keep the name it showed last.
+        // Typed into the name box: the dialog would keep the name it showed last. The file
+        // chosen last time may still be selected in the list (the dialog only drops it when
+        // the name box has the focus, which an unmanaged test screen does not promise), and a
+        // selected file wins over a typed name, so the selection goes first.
+        files->findChild<QListView*>(QStringLiteral("listView"))
+            ->selectionModel()
+            ->clearSelection();
         files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
             ->setText(choices_[dialogsSeen - 1]);
         static_cast<QDialog*>(files)->accept();
