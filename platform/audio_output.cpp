@@ -1,11 +1,10 @@
 #include "audio_output.h"
 
-#define SDL_MAIN_HANDLED
-#include <SDL.h>
-
 #include <climits>
 #include <cstring>
 #include <vector>
+
+#include "sdl_audio_library.h"
 
 namespace vorpo {
 
@@ -22,19 +21,19 @@ constexpr Uint16 kBufferFrames = 512;  // about 12 ms: a new sound starts with l
 constexpr Uint32 kMaxSeconds = 30;
 
 // The samples of a WAVE file in the device format; empty when SDL cannot decode or convert it.
-std::vector<Uint8> Decode(std::span<const std::uint8_t> wave) {
+std::vector<Uint8> Decode(const SdlAudioLibrary& sdl, std::span<const std::uint8_t> wave) {
   if (wave.size() > INT_MAX) return {};
-  SDL_RWops* source = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
+  SDL_RWops* source = sdl.RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
   if (!source) return {};
   SDL_AudioSpec spec{};
   Uint8* samples = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV_RW(source, 1, &spec, &samples, &length)) return {};
+  if (!sdl.LoadWAV_RW(source, 1, &spec, &samples, &length)) return {};
 
   std::vector<Uint8> converted;
   Uint32 frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
   SDL_AudioCVT cvt{};
-  if (frameBytes > 0 && SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat,
+  if (frameBytes > 0 && sdl.BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat,
                                           kChannels, kFrequency) >= 0) {
     Uint64 limit = Uint64{kMaxSeconds} * static_cast<Uint64>(spec.freq) * frameBytes;
     if (length > limit) length = static_cast<Uint32>(limit);
@@ -43,13 +42,13 @@ std::vector<Uint8> Decode(std::span<const std::uint8_t> wave) {
     if (length > 0) std::memcpy(converted.data(), samples, length);
     cvt.buf = converted.data();
     cvt.len = static_cast<int>(length);
-    if (cvt.needed && SDL_ConvertAudio(&cvt) != 0) {
+    if (cvt.needed && sdl.ConvertAudio(&cvt) != 0) {
       converted.clear();
     } else {
       converted.resize(cvt.needed ? static_cast<std::size_t>(cvt.len_cvt) : length);
     }
   }
-  SDL_FreeWAV(samples);
+  sdl.FreeWAV(samples);
   return converted;
 }
 
@@ -57,15 +56,17 @@ std::vector<Uint8> Decode(std::span<const std::uint8_t> wave) {
 
 AudioOutput::~AudioOutput() {
   if (state_ != Device::Open) return;
-  SDL_CloseAudioDevice(device_);
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  sdl_->CloseAudioDevice(device_);
+  sdl_->QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool AudioOutput::Ready() {
   if (state_ == Device::NotTried) {
     state_ = Device::Unavailable;
-    SDL_SetMainReady();
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    sdl_ = LoadSdlAudio();
+    if (sdl_ == nullptr) return false;
+    sdl_->SetMainReady();
+    if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec wanted{};
     wanted.freq = kFrequency;
     wanted.format = kFormat;
@@ -73,12 +74,12 @@ bool AudioOutput::Ready() {
     wanted.samples = kBufferFrames;
     // No changes allowed: SDL converts to whatever the hardware takes, so the samples queued
     // here are always in the format above.
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    device_ = sdl_->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (device_ == 0) {
-      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+      sdl_->QuitSubSystem(SDL_INIT_AUDIO);
       return false;
     }
-    SDL_PauseAudioDevice(device_, 0);
+    sdl_->PauseAudioDevice(device_, 0);
     state_ = Device::Open;
   }
   return state_ == Device::Open;
@@ -86,18 +87,18 @@ bool AudioOutput::Ready() {
 
 void AudioOutput::Play(std::span<const std::uint8_t> wave) {
   if (!Ready()) return;
-  std::vector<Uint8> samples = Decode(wave);
+  std::vector<Uint8> samples = Decode(*sdl_, wave);
   if (samples.empty()) return;
-  SDL_ClearQueuedAudio(device_);
-  SDL_QueueAudio(device_, samples.data(), static_cast<Uint32>(samples.size()));
+  sdl_->ClearQueuedAudio(device_);
+  sdl_->QueueAudio(device_, samples.data(), static_cast<Uint32>(samples.size()));
 }
 
 void AudioOutput::Stop() {
-  if (state_ == Device::Open) SDL_ClearQueuedAudio(device_);
+  if (state_ == Device::Open) sdl_->ClearQueuedAudio(device_);
 }
 
 std::size_t AudioOutput::Pending() const {
-  return state_ == Device::Open ? SDL_GetQueuedAudioSize(device_) : 0;
+  return state_ == Device::Open ? sdl_->GetQueuedAudioSize(device_) : 0;
 }
 
 }  // namespace vorpo

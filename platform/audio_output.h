@@ -1,7 +1,7 @@
-// Sound output through SDL2's audio subsystem. One sound plays at a time: a new sound clears
-// what is still queued, so it cuts off the one playing. The device opens at the first sound and
-// stays open; when none can be opened (no sound server), every sound is skipped silently and
-// the device is not tried again.
+// Sound output through SDL2's audio subsystem, loaded at the first sound. One sound plays at a
+// time: a new sound clears what is still queued, so it cuts off the one playing. The device opens
+// at the first sound and stays open; when none can be opened (no sound server), every sound is
+// skipped silently and the device is not tried again.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +9,8 @@
 #include <span>
 
 namespace vorpo {
+
+struct SdlAudioLibrary;
 
 class AudioOutput {
  public:
@@ -30,6 +32,7 @@ class AudioOutput {
   bool Ready();
 
   Device state_ = Device::NotTried;
+  const SdlAudioLibrary* sdl_ = nullptr;
   std::uint32_t device_ = 0;
 };
 

@@ -8,7 +8,11 @@ target_sources(vorpo_platform PRIVATE
 )
 
 if(VORPO_GUI)
-  add_library(vorpo_audio STATIC ${CMAKE_CURRENT_LIST_DIR}/audio_output.cpp)
+  # SDL2's headers only: the library itself is loaded at the first sound.
+  add_library(vorpo_audio STATIC ${CMAKE_CURRENT_LIST_DIR}/audio_output.cpp
+                                 ${CMAKE_CURRENT_LIST_DIR}/sdl_audio_library.cpp)
   target_include_directories(vorpo_audio PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-  target_link_libraries(vorpo_audio PRIVATE SDL2::SDL2)
+  target_include_directories(vorpo_audio SYSTEM PRIVATE
+                             $<TARGET_PROPERTY:SDL2::SDL2,INTERFACE_INCLUDE_DIRECTORIES>)
+  target_link_libraries(vorpo_audio PRIVATE ${CMAKE_DL_LIBS})
 endif()
