@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShowEvent>
 
 #include <cmath>
 
@@ -61,6 +62,11 @@ void TableLabel::FitToCell() {
 
 // An auto-sized label is exactly as large as its caption in its font.
 void TableLabel::Relayout() {
+  if (!isVisible()) {
+    layoutPending_ = true;
+    return;
+  }
+  layoutPending_ = false;
   // A seat's captions are its name with a card count, in two styles: a few hundred at most.
   constexpr qsizetype kLayoutsKept = 512;
   const std::pair<QString, bool> key{caption_, font_.bold()};
@@ -89,6 +95,11 @@ void TableLabel::paintEvent(QPaintEvent*) {
   painter.setFont(font_);
   painter.setPen(colour_);
   painter.drawStaticText(0, 0, text_);
+}
+
+void TableLabel::showEvent(QShowEvent* event) {
+  if (layoutPending_) Relayout();
+  TablePiece::showEvent(event);
 }
 
 // The text is laid out again for the new scale, so that its glyphs are placed for it.

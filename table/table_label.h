@@ -1,7 +1,9 @@
 // A label of the table: either auto-sized to its caption and font, or a fixed field filled with
 // its colour (the colour chooser). It reports a click of the primary button and carries a Tag,
 // as the colour fields carry their colour index. Name labels change caption and style at every
-// turn, and laying out Japanese text is slow, so each label keeps the layouts it has made.
+// turn, and laying out Japanese text is slow, so each label keeps the layouts it has made. A
+// label that is not on the screen is laid out when it shows: the faces of the colour chooser's
+// labels are loaded only once the chooser first opens, not at every start.
 #pragma once
 
 #include <QColor>
@@ -42,6 +44,7 @@ class TableLabel : public TablePiece {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void ZoomChanged() override;
@@ -64,6 +67,7 @@ class TableLabel : public TablePiece {
   bool autoSize_;
   int tag_ = 0;
   bool clickPending_ = false;
+  bool layoutPending_ = false;
   QStaticText text_;
   // By caption and boldness, in the current face.
   QHash<std::pair<QString, bool>, Layout> layouts_;
