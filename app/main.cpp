@@ -3,7 +3,9 @@
 // The command line is read first, so that --help, --version and a mistyped flag are answered
 // without a window.
 #include <QApplication>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QPixmap>
 
 #include <chrono>
 #include <cstdint>
@@ -16,6 +18,7 @@
 #include "VorpoScore.h"
 #include "builtin_resources.h"
 #include "command_line.h"
+#include "font_set_up.h"
 #include "program_paths.h"
 #include "toolkit_translations.h"
 
@@ -36,14 +39,24 @@ int main(int argc, char** argv) {
   // The toolkit sees only the program's name: every argument has been read above, and the
   // toolkit's own settings come from its environment variables (QT_QPA_PLATFORM and the like).
   int toolkitArgc = 1;
+  vorpo::FontSetUp fonts;
   QApplication app(toolkitArgc, argv);
+  fonts.Wait();
+  // The menu stays in the window, where the table's layout has it, even on a desktop with a
+  // menu bar of its own.
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   vorpo::LoadToolkitTranslations();
   QApplication::setApplicationName(QStringLiteral("Vorpo"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.vorpo.Vorpo"));
-  QApplication::setWindowIcon(QIcon(vorpo::resources::kIcon256));
+  // Read as the PNG it is: an icon made from a file name has every image plug-in probe it first.
+  QApplication::setWindowIcon(
+      QIcon(QPixmap(QString::fromLatin1(vorpo::resources::kIcon256), "PNG")));
   const auto clockSeed =
       static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
   TForm1 form(vorpo::SettingsFor(line, vorpo::ProgramPath()), vorpo::DealerFor(line, clockSeed));
+  // The table goes out to the screen before the welcome dialog is built, which would otherwise
+  // keep it from showing until the dialog is ready.
+  QGuiApplication::sync();
   form.KeepStatistics(vorpo::UserStatisticsPath());
   // 終了 in the welcome dialog ends the program at once, without writing any setting.
   if (!vorpo::ShowWelcomeDialog(form, &form)) return 0;

@@ -3,11 +3,11 @@
 # 5 times, alternately, under a private X server; with the solitaire collection `sol` as well
 # when it is installed. Prints each run and the medians: milliseconds from the start to the
 # first viewable window, and resident memory 2 s after the start.
-#   bash bench/startup.sh [build folder, default build]
+#   bash bench/startup.sh [build folder, default build]   (VORPO_STARTUP_RUNS=n for n runs each)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-runs=5
+runs=${VORPO_STARTUP_RUNS:-5}
 
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" --target vorpo vorpo_startup_floor vorpo_first_window

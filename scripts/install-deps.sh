@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libsdl2-dev libxcb1-dev qt6-translations-l10n
+  qt6-base-dev libsdl2-dev libxcb1-dev libfontconfig-dev qt6-translations-l10n
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
