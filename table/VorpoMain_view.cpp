@@ -1,6 +1,8 @@
 // What the game asks of the table: the layout of the seats, the piles, the hands, the
 // indicators and the name labels. Everything is drawn into the controls' own surfaces.
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QTimer>
 
 #include <string_view>
@@ -78,8 +80,10 @@ void TForm1::RepaintHand(int seat) {
   HandImages[Index(seat)]->Repaint();
 }
 
+// Everything drawn since the last paint goes on the screen now, as a repaint of the whole window
+// would show it; only the pieces that changed are painted and sent to the screen.
 void TForm1::RepaintWindow() {
-  repaint();
+  QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
 }
 
 void TForm1::ApplyNameFont() {

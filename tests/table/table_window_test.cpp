@@ -285,6 +285,30 @@ TEST_F(TableWindow, TheTimerTicksBehindAModalDialog) {
   EXPECT_GT(form->game().counters.moves, movesBefore);
 }
 
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+  int paints = 0;
+};
+
+// The game's waits show the table as it stands without going back to the event loop: what was
+// drawn is on the screen at once, and nothing else is painted again.
+TEST_F(TableWindow, ARepaintOfTheWindowPaintsWhatWasDrawnAtOnce) {
+  Open("Players=2\r\n");
+  Lay(kGreen5, {{2, 4}, {kGreen6, kGreen7}});
+  QApplication::processEvents();
+  PaintCounter human(form->HandImages[0]), computer(form->HandImages[1]);
+  form->DrawHand(0, false);
+  form->RepaintWindow();
+  EXPECT_EQ(human.paints, 1);
+  EXPECT_EQ(computer.paints, 0);
+}
+
 TEST_F(TableWindow, CloseWritesTheSoundSwitch) {
   Open();
   form->mnuSound->trigger();
