@@ -112,10 +112,14 @@ class Game {
   void CompletePlay(Card card);
   // The seat caption: the name, " (", the card count and ")".
   void CaptionSeat(int seat, int cardCount);
+  // Draws every hand face up; only asked of a view that shows the table.
   void OpenAllHands();
   void RecordScores(const std::array<int, kSeats>& scores);
 
+  // The score sheet and error messages go to view_ always; every other request goes to
+  // table_, which is null when the view shows nothing of the table.
   TableView& view_;
+  TableView* table_;
   Random& random_;
   MatchObserver* matchObserver_ = nullptr;
   std::string caption_;

@@ -6,7 +6,8 @@
 
 namespace vorpo {
 
-Game::Game(TableView& view, Random& random) : view_(view), random_(random) {}
+Game::Game(TableView& view, Random& random)
+    : view_(view), table_(view.ShowsTable() ? &view : nullptr), random_(random) {}
 
 void Game::ApplySettings(const GameSettings& settings, SettingsFrom from) {
   static_cast<GameSettings&>(state) = Settled(settings, from);
