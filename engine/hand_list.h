@@ -1,6 +1,8 @@
 // One seat's hand: appended to, sorted on demand, searched by binary search once sorted.
 // Kept as card numbers in a fixed array so that a move never allocates; the three-digit card
-// text orders exactly like the number, so sorting numbers is sorting texts.
+// text orders exactly like the number, so sorting numbers is sorting texts. The hand knows
+// whether it is in order and how many cards of each colour it holds, so that keeping it
+// sorted and counting its colours cost nothing per move.
 #pragma once
 
 #include <array>
@@ -11,6 +13,10 @@
 
 namespace vorpo {
 
+// The four colours, then the black cards (whose ColourOf is 4).
+inline constexpr int kColourGroups = 5;
+inline constexpr int kBlackGroup = 4;
+
 class HandList {
  public:
   int Count() const { return count_; }
@@ -18,19 +24,38 @@ class HandList {
   std::string TextAt(int index) const { return CardText(At(index)); }
 
   void Append(Card card);
-  void Sort();
+  // Puts card where it belongs in the sorted hand: the same hand as Append and Sort give.
+  void Insert(Card card);
+  void Sort() {
+    if (!sorted_) SortCards();
+  }
+  bool IsSorted() const { return sorted_; }
   // Index of card in a sorted list, or -1.
   int Find(Card card) const;
   void Delete(int index);
-  void Clear() { count_ = 0; }
+  void Clear();
   bool Contains(Card card) const;
+
+  // The cards of a colour (0..3) or the black cards (kBlackGroup) the hand holds. In a sorted
+  // hand they lie together, the colours in their order and the black cards last.
+  int GroupCount(int group) const { return groupCounts_[static_cast<std::size_t>(group)]; }
+  // Where a group starts in a sorted hand.
+  int GroupStart(int group) const {
+    int start = 0;
+    for (int g = 0; g < group; ++g) start += groupCounts_[static_cast<std::size_t>(g)];
+    return start;
+  }
 
   const Card* begin() const { return cards_.data(); }
   const Card* end() const { return cards_.data() + count_; }
 
  private:
+  void SortCards();
+
   std::array<Card, kDeckSize> cards_{};
   std::uint8_t count_ = 0;
+  bool sorted_ = true;
+  std::array<std::uint8_t, kColourGroups> groupCounts_{};
 };
 
 }  // namespace vorpo
