@@ -12,8 +12,7 @@ void Game::EndDeal() {
   state.Direction = 0;
   SetTimer(false);
   if (state.PenaltyPending) {
-    for (int i = 0; i < state.PenaltyCount; ++i)
-      DrawFromStock(static_cast<std::uint8_t>(payer), true);
+    PayPenalty(payer);
     PlayTurnSound("SE17");
     ++counters.penaltiesPaid;
   }

@@ -114,6 +114,8 @@ class Game {
   HandList& Hand(int seat) { return state.Hands[static_cast<std::size_t>(seat)]; }
   // Draws the card that DrawFromStock would from a set that holds the stock's cards.
   Card DrawFrom(StockSet& stock, std::uint8_t recipient, bool sortHand);
+  // The pending penalty's cards, drawn into the seat's hand.
+  void PayPenalty(int seat);
   void CompletePlay(Card card);
   // The seat caption: the name, " (", the card count and ")".
   void CaptionSeat(int seat, int cardCount);

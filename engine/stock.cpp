@@ -33,6 +33,13 @@ Card Game::DrawFrom(StockSet& stock, std::uint8_t recipient, bool sortHand) {
   return drawn;
 }
 
+void Game::PayPenalty(int seat) {
+  // Nothing but these draws changes the stock while the penalty is paid.
+  StockSet stock(state.Owner);
+  for (int i = 0; i < state.PenaltyCount; ++i)
+    DrawFrom(stock, static_cast<std::uint8_t>(seat), true);
+}
+
 void Game::MoveToDiscard(int seat, Card card) {
   HandList& hand = Hand(seat);
   assert(hand.Contains(card) && "a card is discarded only from its holder's hand");

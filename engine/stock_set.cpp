@@ -39,7 +39,21 @@ std::uint64_t BitsUpToEachByte(std::uint64_t word) {
   return bytes * kLowBytes;
 }
 
-// The place of the set bit of the given rank (from 0) in word, which holds more set bits.
+// Entry [rank][bits]: the place of the set bit of that rank (from 0) among the eight bits.
+constexpr std::array<std::array<std::uint8_t, 256>, 8> SelectInByte() {
+  std::array<std::array<std::uint8_t, 256>, 8> places{};
+  for (unsigned bits = 1; bits < 256; ++bits) {
+    std::size_t rank = 0;
+    for (std::uint8_t place = 0; place < 8; ++place)
+      if (bits >> place & 1u) places[rank++][bits] = place;
+  }
+  return places;
+}
+
+constexpr auto kSelectInByte = SelectInByte();
+
+// The place of the set bit of the given rank (from 0) in word, which holds more set bits;
+// upTo is BitsUpToEachByte(word).
 int SelectBit(std::uint64_t word, std::uint64_t upTo, int rank) {
   // The bytes whose running count is still at most rank come before the byte with the bit;
   // every running count is at most 64, so no byte borrows from the next.
@@ -47,17 +61,18 @@ int SelectBit(std::uint64_t word, std::uint64_t upTo, int rank) {
       ((upTo | kHighBits) - kLowBytes * static_cast<std::uint64_t>(rank + 1)) & kHighBits;
   const int byte = 8 - static_cast<int>(((reached >> 7) * kLowBytes) >> 56);
   const int before = byte == 0 ? 0 : static_cast<int>((upTo >> (8 * byte - 8)) & 0xFF);
-  unsigned bits = static_cast<unsigned>((word >> (8 * byte)) & 0xFF);
-  for (int skip = rank - before; skip > 0; --skip) bits &= bits - 1;
-  return 8 * byte + std::countr_zero(bits);
+  const auto bits = static_cast<std::size_t>((word >> (8 * byte)) & 0xFF);
+  return 8 * byte + kSelectInByte[static_cast<std::size_t>(rank - before)][bits];
 }
 
 }  // namespace
 
 StockSet::StockSet(const std::array<std::uint8_t, kDeckSize>& owner) {
   static_assert(kDeckSize % 8 == 0 && kDeckSize <= 128);
-  for (int base = 0; base < kDeckSize; base += 8)
-    words_[static_cast<std::size_t>(base / 64)] |= StockBits(owner, base) << (base % 64);
+  std::uint64_t low = 0, high = 0;
+  for (int base = 0; base < 64; base += 8) low |= StockBits(owner, base) << base;
+  for (int base = 64; base < kDeckSize; base += 8) high |= StockBits(owner, base) << (base - 64);
+  words_ = {low, high};
 }
 
 Card StockSet::Take(int rank) {

@@ -195,8 +195,7 @@ void Game::DoPass() {
   if (state.AwaitingColour) return;
   const int seat = state.CurSeat;
   if (state.PenaltyPending) {
-    for (int i = 0; i < state.PenaltyCount; ++i)
-      DrawFromStock(static_cast<std::uint8_t>(seat), true);
+    PayPenalty(seat);
     PlayTurnSound("SE17");
     ++counters.penaltiesPaid;
   } else {
