@@ -81,20 +81,26 @@ void Game::ComputerMove() {
 
   // In a sorted hand each colour's cards lie together, so walking a colour backwards tries its
   // cards from the highest card number down, and walking the black cards forwards tries them
-  // from Wilds to Wild Draw Fours.
+  // from Wilds to Wild Draw Fours. Nothing changes while the hand is searched, so what may be
+  // played is worked out once.
+  const PlayableCards playable(state);
+  std::array<int, kColourGroups + 1> start{};
+  for (int group = 0; group < kColourGroups; ++group)
+    start[static_cast<std::size_t>(group + 1)] =
+        start[static_cast<std::size_t>(group)] + hand.GroupCount(group);
   for (int colour : ColourSearchOrder(hand)) {
-    const int start = hand.GroupStart(colour);
-    for (int i = start + hand.GroupCount(colour) - 1; i >= start; --i) {
+    const int first = start[static_cast<std::size_t>(colour)];
+    for (int i = start[static_cast<std::size_t>(colour + 1)] - 1; i >= first; --i) {
       const Card card = hand.At(i);
-      if (CanPlay(card)) {
+      if (playable.Contains(card)) {
         PlayCard(card);
         return;
       }
     }
   }
-  for (int i = hand.Count() - hand.GroupCount(kBlackGroup); i < hand.Count(); ++i) {
+  for (int i = start[kBlackGroup]; i < hand.Count(); ++i) {
     const Card card = hand.At(i);
-    if (CanPlay(card)) {
+    if (playable.Contains(card)) {
       PlayCard(card);
       return;
     }
@@ -119,8 +125,9 @@ void Game::ComputerMove() {
 
 bool Game::PlayFirstLegal() {
   const HandList& hand = Hand(state.CurSeat);
+  const PlayableCards playable(state);
   for (Card card : hand) {
-    if (CanPlay(card)) {
+    if (playable.Contains(card)) {
       PlayCard(card);
       return true;
     }
@@ -136,8 +143,10 @@ int Game::ChooseColor() const {
 }
 
 bool Game::HumanHasLegalCard() const {
+  // Asked only on the human's turn, so the cards CurSeat may play are the human's.
+  const PlayableCards playable(state);
   for (Card card : state.Hands[0])
-    if (CanPlay(card)) return true;
+    if (playable.Contains(card)) return true;
   return false;
 }
 

@@ -21,11 +21,11 @@ void HandList::Append(Card card) {
 void HandList::Insert(Card card) {
   if (count_ >= kDeckSize) return;
   Sort();
-  Card* const first = cards_.data();
-  Card* const last = first + count_;
-  Card* const at = std::upper_bound(first, last, card);
-  std::copy_backward(at, last, last + 1);
-  *at = card;
+  // A hand is short: shifting the higher cards up one by one costs less than a call to move
+  // them.
+  std::size_t i = count_;
+  for (; i > 0 && cards_[i - 1] > card; --i) cards_[i] = cards_[i - 1];
+  cards_[i] = card;
   ++count_;
   ++groupCounts_[GroupOf(card)];
 }

@@ -39,13 +39,6 @@ class HandList {
   // The cards of a colour (0..3) or the black cards (kBlackGroup) the hand holds. In a sorted
   // hand they lie together, the colours in their order and the black cards last.
   int GroupCount(int group) const { return groupCounts_[static_cast<std::size_t>(group)]; }
-  // Where a group starts in a sorted hand.
-  int GroupStart(int group) const {
-    int start = 0;
-    for (int g = 0; g < group; ++g) start += groupCounts_[static_cast<std::size_t>(g)];
-    return start;
-  }
-
   const Card* begin() const { return cards_.data(); }
   const Card* end() const { return cards_.data() + count_; }
 

@@ -1,7 +1,9 @@
 // Whether the seat whose turn it is may play a card now, under the local rules in force. The
-// computer player asks this of most cards of its hand on every move, so it is defined here,
-// where every caller can have it inline.
+// rules are worked out for all 112 cards at once, as a set: the computer player weighs most of
+// its hand on every move and asks the set of each card.
 #pragma once
+
+#include <cstdint>
 
 #include "game_state.h"
 
@@ -15,51 +17,20 @@ inline bool StockAllows(const GameState& s, Card card) {
   return true;
 }
 
-namespace legality_detail {
+// The cards that CurSeat may play as the game stands (the last-card condition reads its hand).
+class PlayableCards {
+ public:
+  explicit PlayableCards(const GameState& s);
 
-inline bool IsLastCard(const GameState& s) {
-  return !s.NotFig && s.Hands[static_cast<std::size_t>(s.CurSeat)].Count() == 1;
-}
+  bool Contains(Card card) const { return (words_[card / 64] >> (card % 64) & 1u) != 0; }
 
-// Table A: a draw penalty is pending against the current seat.
-inline bool CanAnswerPenalty(const GameState& s, Card card) {
-  if (!s.DefDraw) return false;
-  if (IsLastCard(s)) return false;
-  if (IsWildDrawFour(s.TopCard)) {
-    if (IsWildDrawFour(card)) return StockAllows(s, card);
-    if (IsDrawTwo(card) && ColourOf(card) == s.NamedColour && s.DefDraw4)
-      return StockAllows(s, card);
-    return false;
-  }
-  if (IsDrawTwo(s.TopCard) && (IsDrawTwo(card) || IsWildDrawFour(card)))
-    return StockAllows(s, card);
-  return false;
-}
+ private:
+  // Card n is bit n % 64 of word n / 64.
+  std::uint64_t words_[2];
+};
 
-inline bool Matches(const GameState& s, Card card) {
-  if (IsBlack(s.TopCard)) return ColourOf(card) == s.NamedColour;
-  return ColourOf(card) == ColourOf(s.TopCard) || KindOf(card) == KindOf(s.TopCard);
-}
-
-// Table B: no penalty pending.
-inline bool CanPlayFreely(const GameState& s, Card card) {
-  const bool last = IsLastCard(s);
-  if (IsWild(card)) return !last;
-  if (IsWildDrawFour(card)) return !last && StockAllows(s, card);
-  if (!Matches(s, card)) return false;
-  if (IsNumberCard(card)) return true;
-  if (last) return false;
-  return IsDrawTwo(card) ? StockAllows(s, card) : true;
-}
-
-}  // namespace legality_detail
-
-// Asked always on behalf of CurSeat (the last-card condition reads its hand).
 inline bool CanPlay(const GameState& s, Card card) {
-  if (s.SymbolShown && IsColoured(card) && KindOf(card) == s.SymbolInForce)
-    return StockAllows(s, card);
-  if (s.PenaltyPending) return legality_detail::CanAnswerPenalty(s, card);
-  return legality_detail::CanPlayFreely(s, card);
+  return PlayableCards(s).Contains(card);
 }
 
 }  // namespace vorpo

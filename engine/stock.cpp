@@ -62,14 +62,11 @@ void Game::DealCards() {
   for (Card n = kColouredCards; n < kDeckSize; ++n) state.Owner[n] = kOwnerStock;
   state.StockCount = kDeckSize - 1;
   // Nothing but the dealing changes the stock until the hands are dealt, so one set serves
-  // every card. Which cards are drawn does not depend on the order of a hand, so sorting each
-  // hand once after its last card leaves it exactly as sorting after every card would.
+  // every card.
   StockSet stock(state.Owner);
-  for (int seat = 0; seat < state.Players; ++seat) {
+  for (int seat = 0; seat < state.Players; ++seat)
     for (int i = 0; i < state.StartingCards; ++i)
-      DrawFrom(stock, static_cast<std::uint8_t>(seat), false);
-    Hand(seat).Sort();
-  }
+      DrawFrom(stock, static_cast<std::uint8_t>(seat), true);
   state.CurSeat = static_cast<std::int8_t>(random_.Below(state.Players));
   state.PrevSeat = state.CurSeat;
 }
