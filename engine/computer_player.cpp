@@ -79,31 +79,21 @@ void Game::ComputerMove() {
     return;
   }
 
-  // In a sorted hand each colour's cards lie together, so walking a colour backwards tries its
-  // cards from the highest card number down, and walking the black cards forwards tries them
-  // from Wilds to Wild Draw Fours. Nothing changes while the hand is searched, so what may be
-  // played is worked out once.
-  const PlayableCards playable(state);
-  std::array<int, kColourGroups + 1> start{};
-  for (int group = 0; group < kColourGroups; ++group)
-    start[static_cast<std::size_t>(group + 1)] =
-        start[static_cast<std::size_t>(group)] + hand.GroupCount(group);
+  // Within a colour the highest card number is tried first, among the black cards the lowest
+  // (Wilds before Wild Draw Fours). Nothing changes while the hand is searched, so what may be
+  // played is worked out once and met with each group of the hand's cards.
+  const CardSet playable = PlayableCards(state).Cards() & hand.Cards();
   for (int colour : ColourSearchOrder(hand)) {
-    const int first = start[static_cast<std::size_t>(colour)];
-    for (int i = start[static_cast<std::size_t>(colour + 1)] - 1; i >= first; --i) {
-      const Card card = hand.At(i);
-      if (playable.Contains(card)) {
-        PlayCard(card);
-        return;
-      }
-    }
-  }
-  for (int i = start[kBlackGroup]; i < hand.Count(); ++i) {
-    const Card card = hand.At(i);
-    if (playable.Contains(card)) {
-      PlayCard(card);
+    const CardSet candidates = playable & kCardsOfColour[static_cast<std::size_t>(colour)];
+    if (!candidates.Empty()) {
+      PlayCard(candidates.Highest());
       return;
     }
+  }
+  const CardSet black = playable & kCardsOfColour[kBlackGroup];
+  if (!black.Empty()) {
+    PlayCard(black.Lowest());
+    return;
   }
 
   // Passing on an empty stock cannot go round for ever: with every card but the top one in the
@@ -126,6 +116,14 @@ void Game::ComputerMove() {
 bool Game::PlayFirstLegal() {
   const HandList& hand = Hand(state.CurSeat);
   const PlayableCards playable(state);
+  // In a sorted hand the first card is the lowest; only the human's drawn card, kept last, is
+  // out of that order.
+  if (hand.IsSorted()) {
+    const CardSet legal = playable.Cards() & hand.Cards();
+    if (legal.Empty()) return false;
+    PlayCard(legal.Lowest());
+    return true;
+  }
   for (Card card : hand) {
     if (playable.Contains(card)) {
       PlayCard(card);
@@ -145,9 +143,7 @@ int Game::ChooseColor() const {
 bool Game::HumanHasLegalCard() const {
   // Asked only on the human's turn, so the cards CurSeat may play are the human's.
   const PlayableCards playable(state);
-  for (Card card : state.Hands[0])
-    if (playable.Contains(card)) return true;
-  return false;
+  return !(playable.Cards() & state.Hands[0].Cards()).Empty();
 }
 
 }  // namespace vorpo

@@ -16,6 +16,7 @@ void HandList::Append(Card card) {
   if (count_ > 0 && cards_[count_ - 1u] > card) sorted_ = false;
   cards_[count_++] = card;
   ++groupCounts_[GroupOf(card)];
+  set_.Add(card);
 }
 
 void HandList::Insert(Card card) {
@@ -28,6 +29,7 @@ void HandList::Insert(Card card) {
   cards_[i] = card;
   ++count_;
   ++groupCounts_[GroupOf(card)];
+  set_.Add(card);
 }
 
 void HandList::SortCards() {
@@ -37,15 +39,13 @@ void HandList::SortCards() {
 
 int HandList::Find(Card card) const {
   assert(sorted_ && "a hand is searched only once sorted");
-  const Card* first = cards_.data();
-  const Card* last = first + count_;
-  const Card* it = std::lower_bound(first, last, card);
-  return (it != last && *it == card) ? static_cast<int>(it - first) : -1;
+  return set_.Contains(card) ? set_.CountBelow(card) : -1;
 }
 
 void HandList::Delete(int index) {
   if (index < 0 || index >= count_) return;
   --groupCounts_[GroupOf(cards_[static_cast<std::size_t>(index)])];
+  set_.Remove(cards_[static_cast<std::size_t>(index)]);
   std::copy(cards_.begin() + index + 1, cards_.begin() + count_, cards_.begin() + index);
   --count_;
   // Taking out the card that was out of place leaves a hand in order.
@@ -56,10 +56,11 @@ void HandList::Clear() {
   count_ = 0;
   sorted_ = true;
   groupCounts_.fill(0);
+  set_ = {};
 }
 
 bool HandList::Contains(Card card) const {
-  return std::find(begin(), end(), card) != end();
+  return set_.Contains(card);
 }
 
 }  // namespace vorpo

@@ -1,4 +1,5 @@
-// One seat's hand: appended to, sorted on demand, searched by binary search once sorted.
+// One seat's hand: appended to, sorted on demand, and known as a set of cards too, so that a
+// card's place in the sorted hand is the number of its cards below it.
 // Kept as card numbers in a fixed array so that a move never allocates; the three-digit card
 // text orders exactly like the number, so sorting numbers is sorting texts. The hand knows
 // whether it is in order and how many cards of each colour it holds, so that keeping it
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "card_set.h"
 #include "cards.h"
 
 namespace vorpo {
@@ -39,6 +41,9 @@ class HandList {
   // The cards of a colour (0..3) or the black cards (kBlackGroup) the hand holds. In a sorted
   // hand they lie together, the colours in their order and the black cards last.
   int GroupCount(int group) const { return groupCounts_[static_cast<std::size_t>(group)]; }
+  // The hand's cards as a set, whatever their order.
+  const CardSet& Cards() const { return set_; }
+
   const Card* begin() const { return cards_.data(); }
   const Card* end() const { return cards_.data() + count_; }
 
@@ -49,6 +54,7 @@ class HandList {
   std::uint8_t count_ = 0;
   bool sorted_ = true;
   std::array<std::uint8_t, kColourGroups> groupCounts_{};
+  CardSet set_;
 };
 
 }  // namespace vorpo

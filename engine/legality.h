@@ -3,8 +3,7 @@
 // its hand on every move and asks the set of each card.
 #pragma once
 
-#include <cstdint>
-
+#include "card_set.h"
 #include "game_state.h"
 
 namespace vorpo {
@@ -22,11 +21,11 @@ class PlayableCards {
  public:
   explicit PlayableCards(const GameState& s);
 
-  bool Contains(Card card) const { return (words_[card / 64] >> (card % 64) & 1u) != 0; }
+  bool Contains(Card card) const { return cards_.Contains(card); }
+  const CardSet& Cards() const { return cards_; }
 
  private:
-  // Card n is bit n % 64 of word n / 64.
-  std::uint64_t words_[2];
+  CardSet cards_;
 };
 
 inline bool CanPlay(const GameState& s, Card card) {
