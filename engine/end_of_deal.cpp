@@ -12,16 +12,17 @@ void Game::EndDeal() {
   state.Direction = 0;
   SetTimer(false);
   if (state.PenaltyPending) {
-    for (int i = 0; i < state.PenaltyCount; ++i)
-      DrawFromStock(static_cast<std::uint8_t>(payer), true);
+    PayPenalty(payer);
     PlayTurnSound("SE17");
     ++counters.penaltiesPaid;
   }
-  OpenAllHands();
-  view_.WidenHand(winner);
-  CaptionSeat(winner, Hand(winner).Count());
-  if (winner == 0 || !state.NotShowCompCard) view_.WriteFinish(winner);
-  view_.RepaintWindow();
+  if (table_) {
+    OpenAllHands();
+    table_->WidenHand(winner);
+    CaptionSeat(winner, Hand(winner).Count());
+    if (winner == 0 || !state.NotShowCompCard) table_->WriteFinish(winner);
+    table_->RepaintWindow();
+  }
 
   std::array<int, kSeats> sums{};
   int total = 0;
@@ -41,7 +42,7 @@ void Game::EndDeal() {
 }
 
 void Game::OpenAllHands() {
-  for (int seat = 0; seat < state.Players; ++seat) view_.DrawHand(seat, false);
+  for (int seat = 0; seat < state.Players; ++seat) table_->DrawHand(seat, false);
 }
 
 void Game::RecordScores(const std::array<int, kSeats>& scores) {

@@ -16,6 +16,8 @@
 
 namespace vorpo {
 
+class StockSet;
+
 // What happened in play, for the simulator's summary. Counting costs nothing per move.
 struct PlayCounters {
   std::uint64_t deals = 0;
@@ -31,7 +33,8 @@ struct PlayCounters {
 inline constexpr int kNoColourSource = -1;
 
 // The colours in the order a computer seat searches them for a card to play: most cards first;
-// equal counts fall in the order that the exchange sort of the counts leaves them.
+// equal counts fall in the order that the exchange sort of the counts leaves them. Every
+// coloured card of the hand counts, which in a sorted hand are those before the black cards.
 std::array<int, 4> ColourSearchOrder(const HandList& hand);
 
 class Game {
@@ -109,13 +112,21 @@ class Game {
   GameState state;
 
   HandList& Hand(int seat) { return state.Hands[static_cast<std::size_t>(seat)]; }
+  // Draws the card that DrawFromStock would from a set that holds the stock's cards.
+  Card DrawFrom(StockSet& stock, std::uint8_t recipient, bool sortHand);
+  // The pending penalty's cards, drawn into the seat's hand.
+  void PayPenalty(int seat);
   void CompletePlay(Card card);
   // The seat caption: the name, " (", the card count and ")".
   void CaptionSeat(int seat, int cardCount);
+  // Draws every hand face up; only asked of a view that shows the table.
   void OpenAllHands();
   void RecordScores(const std::array<int, kSeats>& scores);
 
+  // The score sheet and error messages go to view_ always; every other request goes to
+  // table_, which is null when the view shows nothing of the table.
   TableView& view_;
+  TableView* table_;
   Random& random_;
   MatchObserver* matchObserver_ = nullptr;
   std::string caption_;

@@ -1,57 +1,87 @@
 #include "legality.h"
 
+#include <array>
+
+#include "card_set.h"
+
 namespace vorpo {
 
-bool StockAllows(const GameState& s, Card card) {
-  if (IsDrawTwo(card)) return s.StockCount > s.PenaltyCount + 2;
-  if (IsWildDrawFour(card)) return s.StockCount > s.PenaltyCount + 4;
-  return true;
+namespace {
+
+constexpr CardSet None{};
+
+// The coloured cards of each kind, 0..9 and the Skip, Reverse and Draw Two.
+constexpr std::array<CardSet, 13> KindSets() {
+  std::array<CardSet, 13> sets{};
+  for (int kind = 0; kind < 13; ++kind)
+    sets[static_cast<std::size_t>(kind)] =
+        CardsWhere([kind](int n) { return IsColoured(n) && KindOf(n) == kind; });
+  return sets;
 }
 
-namespace {
+constexpr auto kKinds = KindSets();
+constexpr CardSet kNumberCards = CardsWhere([](int n) { return IsNumberCard(n); });
+constexpr CardSet kSkipsAndReverses = CardsWhere([](int n) { return IsSkip(n) || IsReverse(n); });
+constexpr CardSet kDrawTwos = CardsWhere([](int n) { return IsDrawTwo(n); });
+constexpr CardSet kWilds = CardsWhere([](int n) { return IsWild(n); });
+constexpr CardSet kWildDrawFours = CardsWhere([](int n) { return IsWildDrawFour(n); });
+
+// A colour or kind read from the state; any other value names no card.
+CardSet OfColour(int colour) {
+  return colour >= 0 && colour < 4 ? kCardsOfColour[static_cast<std::size_t>(colour)] : None;
+}
+CardSet OfKind(int kind) {
+  return kind >= 0 && kind < 13 ? kKinds[static_cast<std::size_t>(kind)] : None;
+}
+
+// The cards whose play the stock allows: every card but the Draw cards it could not pay for.
+CardSet StockAllowed(const GameState& s) {
+  constexpr Card kADrawTwo = 24, kAWildDrawFour = 108;
+  CardSet refused;
+  if (!StockAllows(s, kADrawTwo)) refused = refused | kDrawTwos;
+  if (!StockAllows(s, kAWildDrawFour)) refused = refused | kWildDrawFours;
+  return ~refused;
+}
 
 bool IsLastCard(const GameState& s) {
   return !s.NotFig && s.Hands[static_cast<std::size_t>(s.CurSeat)].Count() == 1;
 }
 
 // Table A: a draw penalty is pending against the current seat.
-bool CanAnswerPenalty(const GameState& s, Card card) {
-  if (!s.DefDraw) return false;
-  if (IsLastCard(s)) return false;
+CardSet PenaltyAnswers(const GameState& s, CardSet allowed) {
+  if (!s.DefDraw) return None;
+  if (IsLastCard(s)) return None;
   if (IsWildDrawFour(s.TopCard)) {
-    if (IsWildDrawFour(card)) return StockAllows(s, card);
-    if (IsDrawTwo(card) && ColourOf(card) == s.NamedColour && s.DefDraw4)
-      return StockAllows(s, card);
-    return false;
+    const CardSet drawTwos = s.DefDraw4 ? kDrawTwos & OfColour(s.NamedColour) : None;
+    return (kWildDrawFours | drawTwos) & allowed;
   }
-  if (IsDrawTwo(s.TopCard) && (IsDrawTwo(card) || IsWildDrawFour(card)))
-    return StockAllows(s, card);
-  return false;
+  if (IsDrawTwo(s.TopCard)) return (kDrawTwos | kWildDrawFours) & allowed;
+  return None;
 }
 
-bool Matches(const GameState& s, Card card) {
-  if (IsBlack(s.TopCard)) return ColourOf(card) == s.NamedColour;
-  return ColourOf(card) == ColourOf(s.TopCard) || KindOf(card) == KindOf(s.TopCard);
-}
-
-// Table B: no penalty pending.
-bool CanPlayFreely(const GameState& s, Card card) {
-  const bool last = IsLastCard(s);
-  if (IsWild(card)) return !last;
-  if (IsWildDrawFour(card)) return !last && StockAllows(s, card);
-  if (!Matches(s, card)) return false;
-  if (IsNumberCard(card)) return true;
-  if (last) return false;
-  return IsDrawTwo(card) ? StockAllows(s, card) : true;
+// Table B: no penalty pending. A black card on top is matched by the named colour only.
+CardSet FreePlays(const GameState& s, CardSet allowed) {
+  const CardSet matching = IsBlack(s.TopCard)
+                               ? OfColour(s.NamedColour)
+                               : OfColour(ColourOf(s.TopCard)) | OfKind(KindOf(s.TopCard));
+  const CardSet numbers = matching & kNumberCards;
+  if (IsLastCard(s)) return numbers;
+  return numbers | (matching & kSkipsAndReverses) | kWilds |
+         (((matching & kDrawTwos) | kWildDrawFours) & allowed);
 }
 
 }  // namespace
 
-bool CanPlay(const GameState& s, Card card) {
-  if (s.SymbolShown && IsColoured(card) && KindOf(card) == s.SymbolInForce)
-    return StockAllows(s, card);
-  if (s.PenaltyPending) return CanAnswerPenalty(s, card);
-  return CanPlayFreely(s, card);
+PlayableCards::PlayableCards(const GameState& s) {
+  const CardSet allowed = StockAllowed(s);
+  CardSet playable = s.PenaltyPending ? PenaltyAnswers(s, allowed) : FreePlays(s, allowed);
+  // The symbol in force stays playable on a black card, whatever else holds, while the stock
+  // allows it.
+  if (s.SymbolShown) {
+    const CardSet symbol = OfKind(s.SymbolInForce);
+    playable = (playable & ~symbol) | (symbol & allowed);
+  }
+  cards_ = playable;
 }
 
 }  // namespace vorpo

@@ -47,10 +47,9 @@ std::uint64_t Random::Next() {
 // Rejection keeps every value equally likely.
 std::uint32_t Random::Below(std::uint32_t bound) {
   if (bound <= 1) return 0;
-  const std::uint64_t limit = UINT64_MAX - UINT64_MAX % bound;
   std::uint64_t x;
   do x = Next();
-  while (x >= limit);
+  while (InUnevenTail(x, bound));
   return static_cast<std::uint32_t>(x % bound);
 }
 

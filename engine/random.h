@@ -6,6 +6,14 @@
 
 namespace vorpo {
 
+// Whether Below draws a raw value x again: x lies in the top part of the 64-bit range that
+// bound does not divide evenly. The multiple of bound at or below x (x less its remainder) is
+// then the one multiple above UINT64_MAX - bound, so one division tells, where comparing x
+// with the start of that part would take a second.
+constexpr bool InUnevenTail(std::uint64_t x, std::uint32_t bound) {
+  return x - x % bound > UINT64_MAX - bound;
+}
+
 class Random {
  public:
   // reseedFromClock: whether ReseedForDeal takes a new seed from the clock.

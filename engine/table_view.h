@@ -14,6 +14,10 @@ class TableView {
  public:
   virtual ~TableView() = default;
 
+  // False for a view that shows nothing of the table (the simulator's): the game then spares
+  // it every request but the score sheet and error messages, and builds no caption for it.
+  virtual bool ShowsTable() const { return true; }
+
   // Layout and pictures.
   virtual void LayoutSeats() = 0;
   virtual void DrawPiles() = 0;

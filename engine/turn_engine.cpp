@@ -7,16 +7,16 @@ namespace vorpo {
 
 void Game::Show(Indicator indicator, bool visible) {
   state.Visible[static_cast<std::size_t>(indicator)] = visible;
-  view_.SetVisible(indicator, visible);
+  if (table_) table_->SetVisible(indicator, visible);
 }
 
 void Game::SetTimer(bool enabled) {
   state.TimerEnabled = enabled;
-  view_.SetTimerEnabled(enabled);
+  if (table_) table_->SetTimerEnabled(enabled);
 }
 
 void Game::PlayTurnSound(const char* name) {
-  view_.PlayTurnSound(name);
+  if (table_) table_->PlayTurnSound(name);
 }
 
 namespace {
@@ -33,11 +33,12 @@ void AppendNumber(std::string& text, int number) {
 
 // The caption is built in a buffer that keeps its capacity, so a turn change never allocates.
 void Game::CaptionSeat(int seat, int cardCount) {
+  if (!table_) return;
   caption_.assign(state.SeatNames[static_cast<std::size_t>(seat)]);
   caption_ += " (";
   AppendNumber(caption_, cardCount);
   caption_ += ')';
-  view_.SetSeatCaption(seat, caption_);
+  table_->SetSeatCaption(seat, caption_);
 }
 
 void Game::mnuStartClick() {
@@ -48,17 +49,21 @@ void Game::mnuStartClick() {
 }
 
 void Game::StartMatch() {
-  view_.LayoutSeats();
-  view_.DrawPiles();
+  if (table_) {
+    table_->LayoutSeats();
+    table_->DrawPiles();
+  }
   for (int seat = 0; seat < kSeats; ++seat) {
     state.ScoreLists[static_cast<std::size_t>(seat)].clear();
     state.DealsWon[static_cast<std::size_t>(seat)] = 0;
     state.SeatNames[static_cast<std::size_t>(seat)] =
         state.ConfiguredNames[static_cast<std::size_t>(seat)];
-    view_.SetSeatCaption(seat, state.SeatNames[static_cast<std::size_t>(seat)]);
+    if (table_) table_->SetSeatCaption(seat, state.SeatNames[static_cast<std::size_t>(seat)]);
   }
-  view_.ApplyNameFont();
-  view_.SetStartCommand(false);
+  if (table_) {
+    table_->ApplyNameFont();
+    table_->SetStartCommand(false);
+  }
   Show(Indicator::TopCard, true);
   state.MatchState = 0;
   StartDeal();
@@ -68,17 +73,19 @@ void Game::AbortMatch() {
   state.Direction = 0;
   state.MatchState = kNoMatch;
   state.AwaitingColour = false;
-  view_.DrawTopCard();
-  for (int seat = 0; seat < state.Players; ++seat) view_.DrawHand(seat, false);
+  if (table_) {
+    table_->DrawTopCard();
+    for (int seat = 0; seat < state.Players; ++seat) table_->DrawHand(seat, false);
+  }
   SetTimer(false);
   RestoreStartCommand();
   state.HasDrawn = false;
   Show(Indicator::Pass, false);
-  view_.RepaintWindow();
+  if (table_) table_->RepaintWindow();
 }
 
 void Game::RestoreStartCommand() {
-  view_.SetStartCommand(true);
+  if (table_) table_->SetStartCommand(true);
 }
 
 void Game::StartDeal() {
@@ -86,15 +93,20 @@ void Game::StartDeal() {
   state.PenaltyCount = 0;
   state.PenaltyPending = false;
   ++counters.deals;
-  for (int seat = 0; seat < kSeats; ++seat) {
-    CaptionSeat(seat, state.StartingCards);
-    view_.ShowSeatLabel(seat);
-    view_.SetSeatHighlight(seat, false);
+  if (table_) {
+    for (int seat = 0; seat < kSeats; ++seat) {
+      CaptionSeat(seat, state.StartingCards);
+      table_->ShowSeatLabel(seat);
+      table_->SetSeatHighlight(seat, false);
+    }
   }
   DealCards();
-  view_.DrawTopCardOver();
-  view_.DrawHand(0, false);
-  for (int seat = 1; seat < state.Players; ++seat) view_.DrawHand(seat, state.HandFaceDown(seat));
+  if (table_) {
+    table_->DrawTopCardOver();
+    table_->DrawHand(0, false);
+    for (int seat = 1; seat < state.Players; ++seat)
+      table_->DrawHand(seat, state.HandFaceDown(seat));
+  }
   HighlightTurn();
   for (Indicator c :
        {Indicator::Stock, Indicator::EmptyStock, Indicator::ArrowDown, Indicator::PileFrame})
@@ -104,7 +116,7 @@ void Game::StartDeal() {
     Show(c, false);
   state.SymbolShown = false;
   if (state.IsVisible(Indicator::ColourChooser)) ShowColourChooser(false);
-  view_.RepaintWindow();
+  if (table_) table_->RepaintWindow();
   SetTimer(state.CurSeat != 0);
 }
 
@@ -165,9 +177,11 @@ void Game::CompletePlay(Card card) {
   }
   const int seat = state.CurSeat;
   Hand(seat).Sort();
-  view_.DrawHand(seat, state.HandFaceDown(seat));
-  view_.RepaintHand(seat);
-  view_.DrawTopCard();
+  if (table_) {
+    table_->DrawHand(seat, state.HandFaceDown(seat));
+    table_->RepaintHand(seat);
+    table_->DrawTopCard();
+  }
   if (Hand(seat).Count() == 0) {
     EndDeal();
     return;
@@ -181,8 +195,7 @@ void Game::DoPass() {
   if (state.AwaitingColour) return;
   const int seat = state.CurSeat;
   if (state.PenaltyPending) {
-    for (int i = 0; i < state.PenaltyCount; ++i)
-      DrawFromStock(static_cast<std::uint8_t>(seat), true);
+    PayPenalty(seat);
     PlayTurnSound("SE17");
     ++counters.penaltiesPaid;
   } else {
@@ -191,8 +204,10 @@ void Game::DoPass() {
   }
   ++counters.moves;
   Hand(seat).Sort();
-  view_.DrawHand(seat, state.HandFaceDown(seat));
-  view_.RepaintHand(seat);
+  if (table_) {
+    table_->DrawHand(seat, state.HandFaceDown(seat));
+    table_->RepaintHand(seat);
+  }
   Show(Indicator::Pass, false);
   state.PenaltyPending = false;
   state.PenaltyCount = 0;
@@ -208,8 +223,10 @@ void Game::Image2Click() {
   Show(Indicator::Pass, true);
   DrawFromStock(0, state.NotYama);
   ++counters.draws;
-  view_.DrawHand(0, false);
-  view_.RepaintHand(0);
+  if (table_) {
+    table_->DrawHand(0, false);
+    table_->RepaintHand(0);
+  }
   PlayTurnSound("SE12");
   state.HasDrawn = true;
 }
@@ -231,11 +248,11 @@ void Game::TimerTimer() {
 void Game::AdvanceTurn() {
   state.CurSeat = static_cast<std::int8_t>(WrapSeat(state.CurSeat));
   const bool blackOnTop = IsBlack(state.TopCard);
-  if (blackOnTop) view_.FillSwatch(state.NamedColour);
+  if (blackOnTop && table_) table_->FillSwatch(state.NamedColour);
   Show(Indicator::ColourSwatch, blackOnTop);
   Show(Indicator::SwatchCaption, blackOnTop);
   if (state.PenaltyPending) {
-    view_.SetPenaltyCaption("Draw: " + std::to_string(state.PenaltyCount));
+    if (table_) table_->SetPenaltyCaption("Draw: " + std::to_string(state.PenaltyCount));
     Show(Indicator::Penalty, state.DefDraw);
   } else {
     Show(Indicator::Penalty, false);
@@ -269,12 +286,13 @@ void Game::AdvanceTurn() {
 }
 
 void Game::HighlightTurn() {
-  view_.SetSeatHighlight(state.PrevSeat, false);
-  view_.SetSeatHighlight(state.CurSeat, true);
+  if (!table_) return;
+  table_->SetSeatHighlight(state.PrevSeat, false);
+  table_->SetSeatHighlight(state.CurSeat, true);
 }
 
 void Game::ShowSymbolInForce() {
-  view_.SetSymbolCaption(kSymbolChars[state.SymbolInForce]);
+  if (table_) table_->SetSymbolCaption(kSymbolChars[state.SymbolInForce]);
   Show(Indicator::Symbol, true);
 }
 

@@ -13,6 +13,7 @@ namespace vorpo::sim {
 // A TableView that ignores every request to draw, caption or play a sound.
 class SilentView : public TableView {
  public:
+  bool ShowsTable() const override { return false; }
   void LayoutSeats() override {}
   void DrawPiles() override {}
   void DrawTopCard() override {}
