@@ -26,8 +26,10 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 
 declare -A programs=([floor]="$build/bench/startup/vorpo_startup_floor" [vorpo]="$work/vorpo")
 order=(floor vorpo)
-if command -v sol >/dev/null; then
-  programs[sol]=$(command -v sol)
+# Debian puts its games in /usr/games, which a root shell's PATH leaves out.
+sol=$(PATH="$PATH:/usr/games" command -v sol || true)
+if [ -n "$sol" ]; then
+  programs[sol]=$sol
   order+=(sol)
 fi
 
