@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QPixmap>
 
 #include <chrono>
 #include <cstdint>
@@ -48,9 +47,7 @@ int main(int argc, char** argv) {
   vorpo::LoadToolkitTranslations();
   QApplication::setApplicationName(QStringLiteral("Vorpo"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.vorpo.Vorpo"));
-  // Read as the PNG it is: an icon made from a file name has every image plug-in probe it first.
-  QApplication::setWindowIcon(
-      QIcon(QPixmap(QString::fromLatin1(vorpo::resources::kIcon256), "PNG")));
+  QApplication::setWindowIcon(QIcon(vorpo::resources::kIcon256));
   const auto clockSeed =
       static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
   TForm1 form(vorpo::SettingsFor(line, vorpo::ProgramPath()), vorpo::DealerFor(line, clockSeed));

@@ -103,10 +103,10 @@ class FrameKeeper : public QObject, public QAbstractNativeEventFilter {
     if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
     const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
     const auto window = static_cast<xcb_window_t>(window_->internalWinId());
-    xcb_connection_t* connection = XConnection();
-    if (window == 0 || change->window != window || connection == nullptr ||
-        change->atom != HintsAtom(connection) || change->state != XCB_PROPERTY_NEW_VALUE)
+    if (window == 0 || change->window != window || change->state != XCB_PROPERTY_NEW_VALUE)
       return false;
+    xcb_connection_t* connection = XConnection();
+    if (connection == nullptr || change->atom != HintsAtom(connection)) return false;
     if (!HoldsHints(connection, window, hints_)) WriteHints(connection, window, hints_);
     return false;
   }
