@@ -22,6 +22,7 @@ int SettledStartingCards(int startingCards, int players, SettingsFrom from) {
 GameSettings Settled(GameSettings settings, SettingsFrom from) {
   settings.Players = static_cast<std::uint8_t>(std::clamp<int>(settings.Players, 2, kSeats));
   settings.CalcProc = std::min<std::uint8_t>(settings.CalcProc, 1);
+  settings.Strength = std::min<std::uint8_t>(settings.Strength, 1);
   settings.IRWScore = std::clamp(settings.IRWScore, 1, 1000);
   settings.JRTurns = std::clamp(settings.JRTurns, 1, 30);
   settings.StartingCards = static_cast<std::uint8_t>(
@@ -40,6 +41,7 @@ GameSettings WithRankingRules(GameSettings settings) {
   settings.NotYama = 0;
   settings.WildFront = 0;
   settings.UseOtherScoreTable = 0;
+  settings.Strength = 0;
   return settings;
 }
 

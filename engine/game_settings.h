@@ -30,6 +30,8 @@ struct GameSettings {
   std::uint8_t UseOtherSound = 0;
   std::uint8_t UseOtherImage = 0;
   std::uint8_t UseOtherScoreTable = 0;
+  // How the computer seats play: 0 the standard player, 1 the strong one.
+  std::uint8_t Strength = 0;
   std::string NameFont;
   // Names are held in UTF-8; they are converted to CP932 only at the file boundary. A match
   // takes them up as its seat names when it starts.
@@ -53,8 +55,9 @@ int SettledStartingCards(int startingCards, int players, SettingsFrom from);
 GameSettings Settled(GameSettings settings, SettingsFrom from);
 
 // The standard rules of ranking mode: four computer seats, the international rule to 500,
-// seven cards, a hand may be finished with any card, no other local rule, no score table file
-// and no open hands. The turns of the Japanese rule, the display and the names stay.
+// seven cards, a hand may be finished with any card, no other local rule, no score table file,
+// no open hands and the standard computer player, so that ranked results stay comparable. The
+// turns of the Japanese rule, the display and the names stay.
 GameSettings WithRankingRules(GameSettings settings);
 
 }  // namespace vorpo
