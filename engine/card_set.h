@@ -20,8 +20,14 @@ struct CardSet {
   constexpr CardSet operator~() const { return {~low, ~high}; }
 
   constexpr bool Empty() const { return (low | high) == 0; }
+  constexpr int Count() const { return std::popcount(low) + std::popcount(high); }
   constexpr bool Contains(Card card) const {
     return ((card < 64 ? low : high) >> (card % 64) & 1u) != 0;
+  }
+  static constexpr CardSet Of(Card card) {
+    CardSet set;
+    set.Add(card);
+    return set;
   }
   constexpr void Add(Card card) { (card < 64 ? low : high) |= Bit(card); }
   constexpr void Remove(Card card) { (card < 64 ? low : high) &= ~Bit(card); }

@@ -1,10 +1,11 @@
-// How a computer seat chooses its move: no memory, no randomness, no look-ahead. It never
-// keeps back a card it may play.
+// A computer seat's move: the game works out what the seat may play, its strategy chooses, and
+// the turn engine's operations carry the choice out.
 #include <cstddef>
 #include <cstdint>
 #include <utility>
 
 #include "game.h"
+#include "strong_player.h"
 
 namespace vorpo {
 
@@ -60,39 +61,77 @@ std::array<int, 4> ColourSearchOrder(const HandList& hand) {
   return {order[0], order[1], order[2], order[3]};
 }
 
+namespace {
+
+// The standard player: no memory, no randomness, no look-ahead. It never keeps back a card it
+// may play, which the game's move already sees to, and lays its most plentiful colour first.
+class StandardPlayer final : public ComputerStrategy {
+ public:
+  Card ChooseCard(const Game& game, const CardSet& legal, Card drawn) const override {
+    const GameState& state = game.State();
+    // A penalty is answered, and a turn after drawing finished, with the lowest card that
+    // may be played, unless the drawn card itself may be.
+    if (state.PenaltyPending) return legal.Lowest();
+    if (drawn != kNoCard) return legal.Contains(drawn) ? drawn : legal.Lowest();
+
+    const HandList& hand = state.Hands[static_cast<std::size_t>(state.CurSeat)];
+    // Two cards, the higher one black: out with it at once. A black card is never the last
+    // card here, so the rules allow it whenever the stock does.
+    if (hand.Count() == 2 && IsBlack(hand.At(1)) && legal.Contains(hand.At(1))) return hand.At(1);
+
+    // Within a colour the highest card number is tried first, among the black cards the
+    // lowest (Wilds before Wild Draw Fours).
+    for (int colour : ColourSearchOrder(hand)) {
+      const CardSet candidates = legal & kCardsOfColour[static_cast<std::size_t>(colour)];
+      if (!candidates.Empty()) return candidates.Highest();
+    }
+    return (legal & kCardsOfColour[kBlackGroup]).Lowest();
+  }
+
+  // The colour with the most cards; among equal counts the lowest colour index.
+  int ChooseColour(const Game& game) const override {
+    const GameState& state = game.State();
+    const HandList& hand = state.Hands[static_cast<std::size_t>(state.CurSeat)];
+    const int first = hand.GroupCount(0) < hand.GroupCount(1) ? 1 : 0;
+    const int second = hand.GroupCount(2) < hand.GroupCount(3) ? 3 : 2;
+    return hand.GroupCount(first) < hand.GroupCount(second) ? second : first;
+  }
+};
+
+}  // namespace
+
+const ComputerStrategy& StrategyOf(Strength strength) {
+  static const StandardPlayer standard;
+  static const StrongPlayer strong;
+  if (strength == Strength::Strong) return strong;
+  return standard;
+}
+
+void Game::SetSeatStrength(int seat, Strength strength) {
+  strategies_[static_cast<std::size_t>(seat)] = &StrategyOf(strength);
+}
+
 void Game::ComputerMove() {
   const int seat = state.CurSeat;
   HandList& hand = Hand(seat);
   // Only the human's hand is ever out of order (its drawn card kept last); a computer move
   // made for it puts it in order first.
   hand.Sort();
+  const ComputerStrategy& strategy = *strategies_[static_cast<std::size_t>(seat)];
 
+  // A penalty is answered with a Draw card where the rules allow one, or else paid.
   if (state.PenaltyPending) {
-    if (state.DefDraw && PlayFirstLegal()) return;
-    DoPass();
+    const CardSet answers = state.DefDraw ? PlayableCards(state).Cards() & hand.Cards() : CardSet{};
+    if (answers.Empty())
+      DoPass();
+    else
+      PlayCard(strategy.ChooseCard(*this, answers, kNoCard));
     return;
   }
 
-  // Two cards, the higher one black: out with it at once while the stock allows.
-  if (hand.Count() == 2 && IsBlack(hand.At(1)) && StockAllows(hand.At(1))) {
-    PlayCard(hand.At(1));
-    return;
-  }
-
-  // Within a colour the highest card number is tried first, among the black cards the lowest
-  // (Wilds before Wild Draw Fours). Nothing changes while the hand is searched, so what may be
-  // played is worked out once and met with each group of the hand's cards.
-  const CardSet playable = PlayableCards(state).Cards() & hand.Cards();
-  for (int colour : ColourSearchOrder(hand)) {
-    const CardSet candidates = playable & kCardsOfColour[static_cast<std::size_t>(colour)];
-    if (!candidates.Empty()) {
-      PlayCard(candidates.Highest());
-      return;
-    }
-  }
-  const CardSet black = playable & kCardsOfColour[kBlackGroup];
-  if (!black.Empty()) {
-    PlayCard(black.Lowest());
+  const CardSet legal = PlayableCards(state).Cards() & hand.Cards();
+  if (!legal.Empty()) {
+    PlayCard(strategy.ChooseCard(*this, legal, kNoCard));
     return;
   }
 
@@ -103,14 +142,16 @@ void Game::ComputerMove() {
     DoPass();
     return;
   }
-  const Card drawn = DrawFromStock(static_cast<std::uint8_t>(seat), true);
+  const Card drawn = DrawAsSeatFoundNothing(seat, true);
   ++counters.draws;
-  if (CanPlay(drawn)) {
-    PlayCard(drawn);
-    return;
-  }
-  if (state.NotYama && PlayFirstLegal()) return;
-  DoPass();
+  // After the draw the hand holds one card more, so a card that the last-card condition
+  // blocked before may now be legal too, where the rules let the seat offer it.
+  CardSet afterDraw = PlayableCards(state).Cards() & hand.Cards();
+  if (!state.NotYama) afterDraw = afterDraw & CardSet::Of(drawn);
+  if (afterDraw.Empty())
+    DoPass();
+  else
+    PlayCard(strategy.ChooseCard(*this, afterDraw, drawn));
 }
 
 bool Game::PlayFirstLegal() {
@@ -134,10 +175,7 @@ bool Game::PlayFirstLegal() {
 }
 
 int Game::ChooseColor() const {
-  const HandList& hand = state.Hands[static_cast<std::size_t>(state.CurSeat)];
-  const int first = hand.GroupCount(0) < hand.GroupCount(1) ? 1 : 0;
-  const int second = hand.GroupCount(2) < hand.GroupCount(3) ? 3 : 2;
-  return hand.GroupCount(first) < hand.GroupCount(second) ? second : first;
+  return strategies_[static_cast<std::size_t>(state.CurSeat)]->ChooseColour(*this);
 }
 
 bool Game::HumanHasLegalCard() const {

@@ -38,6 +38,9 @@ void Game::EndDeal() {
       scores[static_cast<std::size_t>(seat)] = -sums[static_cast<std::size_t>(seat)];
   }
   ++state.DealsWon[static_cast<std::size_t>(winner)];
+  ++counters.dealsWon[static_cast<std::size_t>(winner)];
+  for (int seat = 0; seat < state.Players; ++seat)
+    counters.dealPoints[static_cast<std::size_t>(seat)] += scores[static_cast<std::size_t>(seat)];
   RecordScores(scores);
 }
 

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "computer_strategy.h"
+#include "deal_record.h"
 #include "game_state.h"
 #include "legality.h"
 #include "match_result.h"
@@ -27,6 +29,9 @@ struct PlayCounters {
   std::uint64_t draws = 0;             // draws from the stock by choice (not penalty cards)
   std::uint64_t penaltiesStacked = 0;  // a Draw card laid on a pending penalty
   std::uint64_t penaltiesPaid = 0;
+  // Per seat: the deals it went out in, and the sum of its deal scores.
+  std::array<std::uint64_t, kSeats> dealsWon{};
+  std::array<std::int64_t, kSeats> dealPoints{};
 };
 
 // No colour label: a play that is not completing the human's black card.
@@ -47,8 +52,14 @@ class Game {
   GameState& TestingState() { return state; }
 
   // Takes the settings in as one value, settled for where they come from. A running deal goes
-  // on with the new values.
+  // on with the new values, and the computer seats with the strength they name; seat 0, the
+  // human's, keeps the standard player for its automatic moves.
   void ApplySettings(const GameSettings& settings, SettingsFrom from);
+  // Gives one seat the computer player of a strength, until the settings are applied again.
+  void SetSeatStrength(int seat, Strength strength);
+  // What everybody at the table has seen of the running deal.
+  const DealRecord& Record() const { return record_; }
+  DealRecord& TestingRecord() { return record_; }
 
   PointTable points = DefaultPointTable();
   PlayCounters counters;
@@ -112,6 +123,10 @@ class Game {
   GameState state;
 
   HandList& Hand(int seat) { return state.Hands[static_cast<std::size_t>(seat)]; }
+  // The colour a card laid now must follow: the top card's, or the one named for a black card.
+  int ColourInForce() const;
+  // A draw by choice, made because the seat found nothing to lay on the colour in force.
+  Card DrawAsSeatFoundNothing(int seat, bool sortHand);
   // Draws the card that DrawFromStock would from a set that holds the stock's cards.
   Card DrawFrom(StockSet& stock, std::uint8_t recipient, bool sortHand);
   // The pending penalty's cards, drawn into the seat's hand.
@@ -130,6 +145,8 @@ class Game {
   Random& random_;
   MatchObserver* matchObserver_ = nullptr;
   std::string caption_;
+  std::array<const ComputerStrategy*, kSeats> strategies_;
+  DealRecord record_;
 };
 
 }  // namespace vorpo

@@ -7,10 +7,26 @@
 namespace vorpo {
 
 Game::Game(TableView& view, Random& random)
-    : view_(view), table_(view.ShowsTable() ? &view : nullptr), random_(random) {}
+    : view_(view), table_(view.ShowsTable() ? &view : nullptr), random_(random) {
+  strategies_.fill(&StrategyOf(Strength::Standard));
+}
 
 void Game::ApplySettings(const GameSettings& settings, SettingsFrom from) {
   static_cast<GameSettings&>(state) = Settled(settings, from);
+  for (int seat = 1; seat < kSeats; ++seat)
+    SetSeatStrength(seat, static_cast<Strength>(state.Strength));
+}
+
+int Game::ColourInForce() const {
+  return IsBlack(state.TopCard) ? state.NamedColour : ColourOf(state.TopCard);
+}
+
+Card Game::DrawAsSeatFoundNothing(int seat, bool sortHand) {
+  // The card drawn is kept only when it cannot follow either, so the seat still lacks the
+  // colour in force afterwards, whatever else the card may be.
+  record_.TookUnseen(seat, 1);
+  record_.FoundNothingOn(seat, ColourInForce());
+  return DrawFromStock(static_cast<std::uint8_t>(seat), sortHand);
 }
 
 Card Game::DrawFromStock(std::uint8_t recipient, bool sortHand) {
@@ -38,6 +54,7 @@ void Game::PayPenalty(int seat) {
   StockSet stock(state.Owner);
   for (int i = 0; i < state.PenaltyCount; ++i)
     DrawFrom(stock, static_cast<std::uint8_t>(seat), true);
+  record_.TookUnseen(seat, state.PenaltyCount);
 }
 
 void Game::MoveToDiscard(int seat, Card card) {
@@ -59,6 +76,7 @@ void Game::DealCards() {
   state.StockCount = kColouredCards;
   state.TopCard = DrawFromStock(kOwnerDiscard, true);
   state.SymbolInForce = static_cast<std::int8_t>(KindOf(state.TopCard));
+  record_.Clear(state.TopCard);
   for (Card n = kColouredCards; n < kDeckSize; ++n) state.Owner[n] = kOwnerStock;
   state.StockCount = kDeckSize - 1;
   // Nothing but the dealing changes the stock until the hands are dealt, so one set serves

@@ -135,6 +135,7 @@ void Game::PlayCard(Card card, int colourSource) {
   if (IsColoured(state.TopCard))
     state.SymbolInForce = static_cast<std::int8_t>(KindOf(state.TopCard));
   Show(Indicator::Stock, true);
+  record_.Played(state.CurSeat, card);
   MoveToDiscard(state.CurSeat, card);
   state.Step = 1;
   ++counters.moves;
@@ -199,6 +200,7 @@ void Game::DoPass() {
     PlayTurnSound("SE17");
     ++counters.penaltiesPaid;
   } else {
+    record_.FoundNothingOn(seat, ColourInForce());
     PlayTurnSound("SE11");
     ++counters.passes;
   }
@@ -221,7 +223,7 @@ void Game::Image2Click() {
       state.IsVisible(Indicator::Pass) || state.PenaltyPending || state.StockCount == 0)
     return;
   Show(Indicator::Pass, true);
-  DrawFromStock(0, state.NotYama);
+  DrawAsSeatFoundNothing(0, state.NotYama);
   ++counters.draws;
   if (table_) {
     table_->DrawHand(0, false);

@@ -9,11 +9,21 @@ namespace vorpo::sim {
 
 SimSummary RunMatches(const SimOptions& options, std::uint64_t seed, std::ostream* sheets) {
   Simulator simulator(options.settings, seed, options.points);
+  for (int seat = 0; seat < kSeats; ++seat)
+    if (const auto& strength = options.strengths[static_cast<std::size_t>(seat)])
+      simulator.SetSeatStrength(seat, *strength);
   MatchTally statistics;
   simulator.ObserveMatches(&statistics);
   SimSummary summary;
   summary.seed = seed;
   summary.seats = options.settings.Players;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    const auto& strength = options.strengths[static_cast<std::size_t>(seat)];
+    summary.strengths[static_cast<std::size_t>(seat)] = strength ? *strength
+                                                        : seat > 0 && options.settings.Strength != 0
+                                                            ? Strength::Strong
+                                                            : Strength::Standard;
+  }
   std::chrono::steady_clock::duration playing{};
   for (int match = 1; match <= options.matches; ++match) {
     const auto start = std::chrono::steady_clock::now();

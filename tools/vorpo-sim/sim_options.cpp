@@ -85,6 +85,18 @@ std::optional<std::string> ApplyName(const std::string& value, SimOptions& optio
   return {};
 }
 
+std::optional<std::string> ApplyStrength(const std::string& value, SimOptions& options) {
+  const auto equals = value.find('=');
+  const auto seat = ParseWhole(value.substr(0, equals));
+  const std::string strength = equals == std::string::npos ? "" : value.substr(equals + 1);
+  if (!seat || *seat < 0 || *seat >= kSeats || (strength != "standard" && strength != "strong"))
+    return "--strength needs SEAT=standard or SEAT=strong with a seat from 0 to 9, not \"" + value +
+           "\"";
+  options.strengths[static_cast<std::size_t>(*seat)] =
+      strength == "strong" ? Strength::Strong : Strength::Standard;
+  return {};
+}
+
 std::optional<std::string> ApplySettingsFile(const std::string& path, SimOptions& options) {
   // A settings file that is missing reads as all defaults; for a file named on the command
   // line that is almost always a mistyped name, so it is refused instead.
@@ -153,6 +165,10 @@ const std::vector<Flag>& Flags() {
        Number(
            "--deals", 1, 30,
            [](SimOptions& o, long long n) { o.settings.JRTurns = static_cast<std::int32_t>(n); })},
+      {"--strength", "SEAT=standard|strong",
+       "the computer player of a seat (0 to 9); the others play as the settings say,\n"
+       "      seat 0 as the standard player (repeatable)",
+       ApplyStrength},
       {"--name", "SEAT=NAME", "name of a seat (0 to 9), at most 128 bytes in Shift-JIS", ApplyName},
       {"--quiet", nullptr, "print only the summary",
        [](const std::string&, SimOptions& o) -> std::optional<std::string> {

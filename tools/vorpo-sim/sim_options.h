@@ -3,11 +3,13 @@
 // --settings overrides the file.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "computer_strategy.h"
 #include "game_settings.h"
 #include "point_table.h"
 
@@ -20,6 +22,8 @@ struct SimOptions {
   // What the game would have shown in a message box (a score table file that cannot be
   // opened); the run goes on.
   std::vector<std::string> notices;
+  // Seats given a computer player of their own strength; the others keep the settings'.
+  std::array<std::optional<Strength>, kSeats> strengths{};
   std::optional<std::uint64_t> seed;
   int matches = 1;
   bool quiet = false;

@@ -19,6 +19,8 @@ class Simulator {
   // A game with these settings, settled as the settings file's are, and no match running.
   Simulator(const GameSettings& settings, std::uint64_t seed,
             const PointTable& points = DefaultPointTable());
+  // Gives seat the computer player of strength, for every match to come.
+  void SetSeatStrength(int seat, Strength strength) { game_.SetSeatStrength(seat, strength); }
   Simulator(const Simulator&) = delete;
   Simulator& operator=(const Simulator&) = delete;
 

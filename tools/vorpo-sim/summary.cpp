@@ -15,6 +15,21 @@ std::string Fixed(double value, int decimals) {
   return buffer;
 }
 
+const char* StrengthName(Strength strength) {
+  return strength == Strength::Strong ? "strong" : "standard";
+}
+
+// One figure per seat, written by figure.
+template <typename Figure>
+std::string SeatFigures(int seats, const char* separator, Figure figure) {
+  std::string list;
+  for (int seat = 0; seat < seats; ++seat) {
+    if (seat > 0) list += separator;
+    list += figure(seat);
+  }
+  return list;
+}
+
 template <typename T>
 std::string SeatList(const std::array<T, kSeats>& values, int seats, const char* separator) {
   std::string list;
@@ -40,6 +55,18 @@ double SimSummary::MovesPerDeal() const {
 
 double SimSummary::DealsPerSecond() const {
   return seconds > 0 ? static_cast<double>(counters.deals) / seconds : 0.0;
+}
+
+double SimSummary::DealWinShare(int seat) const {
+  return counters.deals ? static_cast<double>(counters.dealsWon[static_cast<std::size_t>(seat)]) /
+                              static_cast<double>(counters.deals)
+                        : 0.0;
+}
+
+double SimSummary::PointsPerDeal(int seat) const {
+  return counters.deals ? static_cast<double>(counters.dealPoints[static_cast<std::size_t>(seat)]) /
+                              static_cast<double>(counters.deals)
+                        : 0.0;
 }
 
 void AddMatch(SimSummary& summary, const std::array<int, kSeats>& totals) {
@@ -68,6 +95,15 @@ std::string SummaryText(const SimSummary& s) {
   Line(text, "penalties paid", std::to_string(c.penaltiesPaid));
   Line(text, "wins per seat", SeatList(s.wins, s.seats, " "));
   Line(text, "points per seat", SeatList(s.points, s.seats, " "));
+  Line(text, "players per seat", SeatFigures(s.seats, " ", [&](int seat) {
+         return StrengthName(s.strengths[static_cast<std::size_t>(seat)]);
+       }));
+  Line(text, "deal wins per seat", SeatList(c.dealsWon, s.seats, " "));
+  Line(text, "deal win share", SeatFigures(s.seats, " ", [&](int seat) {
+         return Fixed(100 * s.DealWinShare(seat), 2) + "%";
+       }));
+  Line(text, "points per deal",
+       SeatFigures(s.seats, " ", [&](int seat) { return Fixed(s.PointsPerDeal(seat), 2); }));
   Line(text, "deals per second", Fixed(s.DealsPerSecond(), 0));
   return text;
 }
@@ -82,6 +118,16 @@ std::string SummaryJson(const SimSummary& s) {
          ",\"penalties_stacked\":" + std::to_string(c.penaltiesStacked) +
          ",\"penalties_paid\":" + std::to_string(c.penaltiesPaid) + ",\"wins\":[" +
          SeatList(s.wins, s.seats, ",") + "],\"points\":[" + SeatList(s.points, s.seats, ",") +
+         "],\"players\":[" +
+         SeatFigures(s.seats, ",",
+                     [&](int seat) {
+                       return std::string("\"") +
+                              StrengthName(s.strengths[static_cast<std::size_t>(seat)]) + "\"";
+                     }) +
+         "],\"deal_wins\":[" + SeatList(c.dealsWon, s.seats, ",") + "],\"deal_win_share\":[" +
+         SeatFigures(s.seats, ",", [&](int seat) { return Fixed(s.DealWinShare(seat), 6); }) +
+         "],\"points_per_deal\":[" +
+         SeatFigures(s.seats, ",", [&](int seat) { return Fixed(s.PointsPerDeal(seat), 4); }) +
          "],\"seconds\":" + Fixed(s.seconds, 6) +
          ",\"deals_per_second\":" + Fixed(s.DealsPerSecond(), 1) +
          ",\"statistics\":" + StatisticsJson(s.statistics) + "}\n";

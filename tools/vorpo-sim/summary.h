@@ -17,6 +17,7 @@ struct SimSummary {
   int seats = 0;
   int matches = 0;
   PlayCounters counters;
+  std::array<Strength, kSeats> strengths{};
   // Matches won per seat (every tied winner counts) and the sum of the match totals.
   std::array<int, kSeats> wins{};
   std::array<long long, kSeats> points{};
@@ -26,6 +27,9 @@ struct SimSummary {
 
   double MovesPerDeal() const;
   double DealsPerSecond() const;
+  // The share of the deals a seat went out in, and its deal scores per deal.
+  double DealWinShare(int seat) const;
+  double PointsPerDeal(int seat) const;
 };
 
 // Adds a finished match's totals to the wins and points.
