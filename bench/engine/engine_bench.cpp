@@ -57,7 +57,8 @@ class OneDealView : public sim::SilentView {
   void ShowScoreSheet(const Standings&) override {}
 };
 
-// range(0): seats; range(1): 1 with every local rule on, 0 with the default rules.
+// range(0): seats; range(1): 1 with every local rule on, 0 with the default rules; range(2): 1
+// with the strong computer player on every seat, 0 with the standard one.
 void PlayDeals(benchmark::State& bench) {
   OneDealView view;
   Random random(20240601);
@@ -70,6 +71,9 @@ void PlayDeals(benchmark::State& bench) {
     settings.DefDraw = settings.DefDraw4 = settings.NotYama = settings.NotFig = settings.WildFront =
         1;
   game.ApplySettings(settings, SettingsFrom::SettingsFile);
+  const bool strong = bench.range(2) != 0;
+  for (int seat = 0; seat < kSeats; ++seat)
+    game.SetSeatStrength(seat, strong ? Strength::Strong : Strength::Standard);
 
   const auto playDeal = [&game] {
     game.StartMatch();
@@ -88,13 +92,15 @@ void PlayDeals(benchmark::State& bench) {
   bench.counters["deals/s"] = benchmark::Counter(deals, benchmark::Counter::kIsRate);
   bench.counters["moves/s"] = benchmark::Counter(moves, benchmark::Counter::kIsRate);
   bench.counters["moves/deal"] = moves / deals;
+  bench.counters["time/move"] =
+      benchmark::Counter(moves, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
   bench.counters["allocs/move"] = allocated / moves;
   bench.counters["allocs/deal"] = allocated / deals;
 }
 
 BENCHMARK(PlayDeals)
-    ->ArgNames({"seats", "all_rules"})
-    ->ArgsProduct({{2, 5, 10}, {0, 1}})
+    ->ArgNames({"seats", "all_rules", "strong"})
+    ->ArgsProduct({{2, 5, 10}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

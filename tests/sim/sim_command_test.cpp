@@ -71,6 +71,24 @@ TEST(SimCommand, QuietAndJsonPrintOnlyTheSummary) {
   EXPECT_EQ(json.out.find('\n'), json.out.size() - 1);
 }
 
+TEST(SimCommand, JsonGivesEachSeatsPlayerDealWinsAndPointsPerDeal) {
+  const Outcome json = RunSim("--seed 5 --json --players 3 --matches 20 --strength 2=strong");
+  ASSERT_EQ(json.status, 0) << json.err;
+  EXPECT_NE(json.out.find(",\"players\":[\"standard\",\"standard\",\"strong\"],"),
+            std::string::npos)
+      << json.out;
+  for (const char* field :
+       {",\"deal_wins\":[", ",\"deal_win_share\":[0.", ",\"points_per_deal\":["})
+    EXPECT_NE(json.out.find(field), std::string::npos) << field;
+  // The same flags replay the same run; without the strong seat the run differs.
+  const char* strong = "--seed 5 --quiet --players 3 --matches 20 --strength 2=strong";
+  const std::string summary = WithoutSpeed(RunSim(strong).out);
+  EXPECT_NE(summary.find("\nplayers per seat    standard standard strong\n"), std::string::npos)
+      << summary;
+  EXPECT_EQ(summary, WithoutSpeed(RunSim(strong).out));
+  EXPECT_NE(summary, WithoutSpeed(RunSim("--seed 5 --quiet --players 3 --matches 20").out));
+}
+
 TEST(SimCommand, ABadFlagGetsOneLineAndStatusTwo) {
   for (const char* args : {"--players 1", "--frobnicate", "--seed", "--name 1=\xF0\x9F\x82\xA1"}) {
     const Outcome outcome = RunSim(args);

@@ -82,6 +82,18 @@ TEST(SimOptions, RankingAppliesTheStandardRulesAndLaterFlagsStillApply) {
   EXPECT_EQ(Parse({"--ranking", "--players", "3"}).options.settings.Players, 3);
 }
 
+TEST(SimOptions, StrengthGivesSeatsTheirComputerPlayer) {
+  const Parsed p = Parse({"--strength", "1=strong", "--strength=3=strong", "--strength",
+                          "1=standard", "--strength", "0=strong"});
+  ASSERT_FALSE(p.error) << *p.error;
+  EXPECT_EQ(p.options.strengths[0], Strength::Strong);
+  EXPECT_EQ(p.options.strengths[1], Strength::Standard) << "the last word for a seat counts";
+  EXPECT_EQ(p.options.strengths[3], Strength::Strong);
+  EXPECT_FALSE(p.options.strengths[2]);
+  for (const char* bad : {"1", "1=", "10=strong", "-1=strong", "1=weak", "x=strong"})
+    EXPECT_TRUE(Parse({"--strength", bad}).error) << bad;
+}
+
 TEST(SimOptions, FlagsAfterTheSettingsFileOverrideIt) {
   const auto path = std::filesystem::path(::testing::TempDir()) / "vorpo_sim_options.ini";
   std::ofstream(path, std::ios::binary) << "[Game]\r\nPlayers=8\r\nCalcProc=0\r\n"
