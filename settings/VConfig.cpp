@@ -80,6 +80,9 @@ void TfrmConfig::Fill() {
   PlaceNearOwner(owner_, this);
 
   speInterval->setValue(program.Wait);
+  // Before the ranking switch, whose handler then shows ranking mode's standard player, whatever
+  // strength the file holds.
+  cmbStrength->setCurrentIndex(s.Strength);
   chbRanking->setChecked(s.Ranking);
   chbOpenMode->setChecked(s.OpenMode);
   chbNotShowCompCard->setChecked(s.NotShowCompCard);
@@ -181,14 +184,15 @@ void TfrmConfig::chbRankingClick() {
     chbCanUseNotYama->setChecked(ranking.NotYama != 0);
     chbWildFront->setChecked(ranking.WildFront != 0);
     chbUseOtherScrTbl->setChecked(ranking.UseOtherScoreTable != 0);
+    cmbStrength->setCurrentIndex(ranking.Strength);
     SetEnabled({Label10, cmbScrTblFile, brnSTFBrowse}, false);
   } else {
     chbUseOtherScrTblClick();
   }
-  SetEnabled(
-      {chbOpenMode, Label3, speIRWScore, spePlayers, rgScore, Label4, Label7, speStartingCards,
-       chbCanDefDraw, chbCanLastNotFig, chbCanUseNotYama, chbWildFront, chbUseOtherScrTbl},
-      !chbRanking->isChecked());
+  SetEnabled({chbOpenMode, Label3, speIRWScore, spePlayers, rgScore, Label4, Label7,
+              speStartingCards, chbCanDefDraw, chbCanLastNotFig, chbCanUseNotYama, chbWildFront,
+              chbUseOtherScrTbl, Label11, cmbStrength},
+             !chbRanking->isChecked());
   rgScore->update();
 }
 
@@ -307,6 +311,7 @@ void TfrmConfig::Button1Click() {
   next.JRTurns = speJRTurns->value();
   next.StartingCards = static_cast<std::uint8_t>(speStartingCards->value());
   next.CalcProc = static_cast<std::uint8_t>(std::max(rgScore->ItemIndex(), 0));
+  next.Strength = static_cast<std::uint8_t>(std::max(cmbStrength->currentIndex(), 0));
   // A name font that is not among the screen fonts selects nothing and is kept as it was.
   if (cmbNameFont->currentIndex() >= 0) next.NameFont = cmbNameFont->currentText().toStdString();
   SetByteSwitch(next.UseOtherSound, chbUseOtherSound->isChecked());
@@ -328,6 +333,7 @@ void TfrmConfig::Button1Click() {
 
   game.LoadScoreTable(program.ScoreTableFile, host_.ProgramFolder());
   host_.Store().SaveSettings(game.State(), program);
+  host_.Store().SaveOnOptionsOk(game.State());
   host_.ReloadSoundPack();
   Button2Click();
 }

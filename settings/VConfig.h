@@ -65,6 +65,9 @@ class TfrmConfig : public QDialog {
   NumberBox *speInterval, *spePlayers;
   QCheckBox *chbRanking, *chbOpenMode;
   RadioGroup* rgScore;
+  // How the computer seats play: item 0 the standard player, 1 the strong one.
+  QLabel* Label11;
+  QComboBox* cmbStrength;
 
   // Page 1 "ローカルルール".
   QLabel *Label7, *Label8, *Label4, *Label10;

@@ -94,6 +94,12 @@ void TfrmConfig::CreateGamePage() {
   rgScore = new RadioGroup(QStringLiteral("得点計算と勝敗決定(&D)"),
                            {QStringLiteral("国際ルール"), QStringLiteral("日本ルール")}, 2, page);
   rgScore->setGeometry(23, 127, 193, 45);
+  // In the page's free room below the scoring rule, lined up with the open-mode switch above.
+  cmbStrength = new QComboBox(page);
+  cmbStrength->addItems({QStringLiteral("標準"), QStringLiteral("強い")});
+  cmbStrength->setGeometry(148, 189, 68, 20);
+  Label11 =
+      MakeLabel(page, QStringLiteral("コンピュータの強さ(&K):"), {28, 194, 115, 12}, cmbStrength);
 }
 
 void TfrmConfig::CreateRulesPage() {

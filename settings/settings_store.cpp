@@ -185,6 +185,10 @@ bool SettingsStore::SaveOnClose(const ProgramSettings& program) const {
   return Save(GameSettings{}, program, WriteMoment::FormClose);
 }
 
+bool SettingsStore::SaveOnOptionsOk(const GameSettings& game) const {
+  return Save(game, ProgramSettings{}, WriteMoment::OptionsOk);
+}
+
 bool SettingsStore::Save(const GameSettings& game, const ProgramSettings& program,
                          WriteMoment moment) const {
   IniFile file = IniFile::Read(path_);

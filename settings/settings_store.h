@@ -34,6 +34,7 @@ enum class WriteMoment : std::uint8_t {
   SaveSettings,     // OK of the welcome dialog and of the options dialog
   ImageFileChosen,  // an image pack is chosen
   FormClose,        // the table window closes
+  OptionsOk,        // OK of the options dialog, after SaveSettings
 };
 
 // Reads every setting from file, applying its default and its rule, and settles the game's
@@ -63,6 +64,9 @@ class SettingsStore {
   bool SaveSettings(const GameSettings& game, const ProgramSettings& program) const;
   bool SaveImageFile(const ProgramSettings& program) const;
   bool SaveOnClose(const ProgramSettings& program) const;
+  // The keys of the options dialog's own beyond those SaveSettings writes; its OK writes them
+  // after SaveSettings.
+  bool SaveOnOptionsOk(const GameSettings& game) const;
 
  private:
   bool Save(const GameSettings& game, const ProgramSettings& program, WriteMoment moment) const;

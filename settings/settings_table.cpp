@@ -17,7 +17,8 @@ std::int32_t SettleWait(std::int32_t value) {
   return std::clamp(value, 1, 5000);
 }
 
-// The rule settings are settled by the game itself (Settled), once all are read.
+// The rule settings, the computer's strength among them, are settled by the game itself
+// (Settled), once all are read.
 // The table zoom in percent, as the table window offers it.
 std::int32_t SettleZoom(std::int32_t value) {
   return std::clamp(value, 100, 300);
@@ -63,6 +64,7 @@ constexpr std::array kSettings = {
     Setting{"ScoreTableFile", Path, &P::ScoreTableFile, 0, "", nullptr, FormClose},
     Setting{"NameFont", Text, &G::NameFont, 0, "MS UI Gothic", nullptr, SaveSettings},
     Setting{"Zoom", Integer, &P::Zoom, 100, "", SettleZoom, FormClose, true},
+    Setting{"Strength", Byte, &G::Strength, 0, "", nullptr, OptionsOk, true},
 };
 
 }  // namespace

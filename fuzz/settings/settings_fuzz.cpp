@@ -31,6 +31,7 @@ void CheckRanges(const GameSettings& game, const ProgramSettings& program) {
   Require(game.Players >= 2 && game.Players <= 10);
   Require(game.StartingCards >= 1 && (game.Players + 1) * game.StartingCards <= 111);
   Require(game.CalcProc <= 1);
+  Require(game.Strength <= 1);
   Require(game.IRWScore >= 1 && game.IRWScore <= 1000);
   Require(game.JRTurns >= 1 && game.JRTurns <= 30);
   for (const auto& name : game.ConfiguredNames) {
@@ -48,7 +49,7 @@ auto Fields(const GameSettings& g, const ProgramSettings& p) {
   return std::tie(g.ConfiguredNames, g.Players, g.StartingCards, g.CalcProc, g.DefDraw, g.DefDraw4,
                   g.NotYama, g.NotFig, g.WildFront, g.Ranking, g.OpenMode, g.NotShowCompCard,
                   g.IRWScore, g.JRTurns, g.UseOtherSound, g.UseOtherImage, g.UseOtherScoreTable,
-                  g.NameFont, p.NameMax, p.Wait, p.Sound, p.SoundFile, p.ImageFile,
+                  g.Strength, g.NameFont, p.NameMax, p.Wait, p.Sound, p.SoundFile, p.ImageFile,
                   p.ScoreTableFile);
 }
 
@@ -65,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckRanges(game, program);
 
   for (const auto moment : {vorpo::WriteMoment::SaveSettings, vorpo::WriteMoment::ImageFileChosen,
-                            vorpo::WriteMoment::FormClose}) {
+                            vorpo::WriteMoment::FormClose, vorpo::WriteMoment::OptionsOk}) {
     vorpo::WriteSettings(file, game, program, moment);
   }
   GameSettings again;

@@ -111,6 +111,10 @@ TEST(DialogLayout, EveryOptionsPageFitsItsCaptionsAndTheTabsFitOneRow) {
                            {{dialog.chbCanDefDraw, dialog.chbCanUseNotYama}});
   }
   ExpectEveryCaptionFits(&dialog, QStringLiteral("オプション"));
+  // The computer's strength stands in the game page's free room below the scoring rule.
+  const QRect strength = dialog.cmbStrength->geometry().united(dialog.Label11->geometry());
+  EXPECT_GT(strength.top(), dialog.rgScore->geometry().bottom());
+  EXPECT_TRUE(dialog.TabSheet1->rect().contains(strength));
   const QTabBar* tabs = pages->tabBar();
   EXPECT_LE(tabs->tabRect(pages->count() - 1).right(), pages->width());
   EXPECT_EQ(tabs->tabRect(0).top(), tabs->tabRect(pages->count() - 1).top());

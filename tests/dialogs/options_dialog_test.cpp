@@ -154,6 +154,69 @@ TEST_F(OptionsDialogTest, TabEntersTheScoringGroupAtItsSelectedRule) {
   EXPECT_EQ(d.focusWidget(), d.rgScore->Item(0));
 }
 
+TEST_F(OptionsDialogTest, TheComputersStrengthIsChosenFromTheKeyboardAndStoredAfterTheRest) {
+  TfrmConfig& d = Open();
+  ASSERT_EQ(d.cmbStrength->count(), 2);
+  EXPECT_EQ(d.cmbStrength->itemText(0), QStringLiteral("標準"));
+  EXPECT_EQ(d.cmbStrength->itemText(1), QStringLiteral("強い"));
+  EXPECT_EQ(d.cmbStrength->currentIndex(), 0);
+  EXPECT_EQ(d.Label11->text(), QStringLiteral("コンピュータの強さ(&K):"));
+
+  d.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+  QTest::keyClick(&d, Qt::Key_K, Qt::AltModifier);
+  ASSERT_EQ(d.focusWidget(), d.cmbStrength);
+  QTest::keyClick(d.cmbStrength, Qt::Key_Down);
+  EXPECT_EQ(d.cmbStrength->currentIndex(), 1);
+  // It follows the scoring rule in the tab order, and leads where the rule led before.
+  QTest::keyClick(d.focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(d.focusWidget(), d.rgScore->Item(1));
+  QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(d.focusWidget(), d.cmbStrength);
+  QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(d.focusWidget(), d.Button1);
+
+  d.Button1Click();
+  EXPECT_EQ(host.game.TestingState().Strength, 1);
+  // Written after all that SaveSettings writes: a new file gains it as its last line.
+  const std::string bytes = host.SettingsFile().Bytes();
+  EXPECT_LT(bytes.find("\r\nNameFont="), bytes.find("\r\nStrength=1\r\n"));
+  EXPECT_TRUE(bytes.ends_with("\r\nStrength=1\r\n"));
+
+  // During a deal it may be changed too: OK hands it to the running game.
+  host.StartDeal();
+  ASSERT_EQ(Open().cmbStrength->currentIndex(), 1);
+  EXPECT_TRUE(dialog->cmbStrength->isEnabled());
+  dialog->cmbStrength->setCurrentIndex(0);
+  dialog->Button1Click();
+  EXPECT_EQ(host.game.TestingState().Strength, 0);
+  EXPECT_EQ(host.SettingsFile().Find("Game", "Strength"), "0");
+}
+
+TEST_F(OptionsDialogTest, RankingPlaysAgainstTheStandardComputer) {
+  TfrmConfig& d = Open();
+  d.cmbStrength->setCurrentIndex(1);
+  d.chbRanking->click();
+  EXPECT_EQ(d.cmbStrength->currentIndex(), 0);
+  EXPECT_FALSE(d.cmbStrength->isEnabled());
+  EXPECT_FALSE(d.Label11->isEnabled());
+  d.chbRanking->click();
+  EXPECT_TRUE(d.cmbStrength->isEnabled());
+  EXPECT_TRUE(d.Label11->isEnabled());
+  EXPECT_EQ(d.cmbStrength->currentIndex(), 0);
+
+  // A file that asks for ranking mode and the strong player gets the standard one.
+  host.game.TestingState().Ranking = 1;
+  host.game.TestingState().Strength = 1;
+  ASSERT_TRUE(host.store.SaveOnOptionsOk(host.game.TestingState()));
+  Open();
+  EXPECT_EQ(dialog->cmbStrength->currentIndex(), 0);
+  EXPECT_FALSE(dialog->cmbStrength->isEnabled());
+  dialog->Button1Click();
+  EXPECT_EQ(host.game.TestingState().Strength, 0);
+  EXPECT_EQ(host.SettingsFile().Find("Game", "Strength"), "0");
+}
+
 TEST_F(OptionsDialogTest, OpensOnThePageLeftByOkOrCancelButNotByTheTitleBar) {
   TfrmConfig& d = Open();
   d.PageControl1->setCurrentIndex(3);

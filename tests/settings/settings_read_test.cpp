@@ -81,6 +81,17 @@ TEST(SettingsRead, ClampsNumbersIntoTheirRanges) {
   EXPECT_EQ(Read("CalcProc=256").game.CalcProc, 0);
 }
 
+// The computer's strength is a byte like the scoring rule: 0 the standard player, 1 the strong.
+TEST(SettingsRead, TheStrengthIsTheStandardPlayerUnlessTheFileSaysStrong) {
+  EXPECT_EQ(Read("").game.Strength, 0);
+  EXPECT_EQ(Read("Strength=1").game.Strength, 1);
+  EXPECT_EQ(Read("strength = 1").game.Strength, 1);
+  EXPECT_EQ(Read("Strength=7").game.Strength, 1);
+  EXPECT_EQ(Read("Strength=-1").game.Strength, 1);
+  EXPECT_EQ(Read("Strength=256").game.Strength, 0);
+  EXPECT_EQ(Read("Strength=strong").game.Strength, 0);
+}
+
 TEST(SettingsRead, BytesKeepTheirLowEightBits) {
   EXPECT_EQ(Read("Players=1").game.Players, 2);
   EXPECT_EQ(Read("Players=11").game.Players, 10);

@@ -118,6 +118,35 @@ TEST(SettingsSave, TheZoomJoinsTheFileOnlyOnceChanged) {
   }
 }
 
+// The computer's strength is written by the options dialog's OK alone, as a key of the program's
+// own: SaveSettings and the other moments leave it out, and a file only gains it once it is
+// strong.
+TEST(SettingsSave, TheStrengthIsWrittenOnlyByTheOptionsOk) {
+  TestFolder folder;
+  const SettingsStore store(folder.File("vorpo.ini"));
+  Settings s = Unusual();
+  s.game.Strength = 1;
+  ASSERT_TRUE(store.SaveSettings(s.game, s.program));
+  ASSERT_TRUE(store.SaveImageFile(s.program));
+  ASSERT_TRUE(store.SaveOnClose(s.program));
+  const std::string withoutIt = ReadBytes(store.Path());
+  EXPECT_EQ(withoutIt.find("Strength"), std::string::npos);
+
+  ASSERT_TRUE(store.SaveOnOptionsOk(s.game));
+  EXPECT_EQ(ReadBytes(store.Path()), withoutIt + "Strength=1\r\n");
+  Settings back;
+  store.Load(back.game, back.program);
+  EXPECT_EQ(back.game.Strength, 1);
+  s.game.Strength = 0;
+  ASSERT_TRUE(store.SaveOnOptionsOk(s.game));
+  EXPECT_EQ(ReadBytes(store.Path()), withoutIt + "Strength=0\r\n");
+
+  // The standard player leaves a file without the key as it was.
+  WriteBytes(store.Path(), "[Game]\r\nPlayers=3\r\n");
+  ASSERT_TRUE(store.SaveOnOptionsOk(Settings{}.game));
+  EXPECT_EQ(ReadBytes(store.Path()), "[Game]\r\nPlayers=3\r\n");
+}
+
 TEST(SettingsSave, WhatIsSavedReadsBackEqual) {
   TestFolder folder;
   const SettingsStore store(folder.File("vorpo.ini"));
