@@ -52,8 +52,9 @@ class Game {
   GameState& TestingState() { return state; }
 
   // Takes the settings in as one value, settled for where they come from. A running deal goes
-  // on with the new values, and the computer seats with the strength they name; seat 0, the
-  // human's, keeps the standard player for its automatic moves.
+  // on with the new values, and the computer seats with the strength they name (the standard
+  // player in ranking mode); seat 0, the human's, keeps the standard player for its automatic
+  // moves.
   void ApplySettings(const GameSettings& settings, SettingsFrom from);
   // Gives one seat the computer player of a strength, until the settings are applied again.
   void SetSeatStrength(int seat, Strength strength);

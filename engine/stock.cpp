@@ -13,8 +13,11 @@ Game::Game(TableView& view, Random& random)
 
 void Game::ApplySettings(const GameSettings& settings, SettingsFrom from) {
   static_cast<GameSettings&>(state) = Settled(settings, from);
-  for (int seat = 1; seat < kSeats; ++seat)
-    SetSeatStrength(seat, static_cast<Strength>(state.Strength));
+  // Ranked matches are always played against the standard player, even when a settings file
+  // asks for both, so that ranked results stay comparable.
+  const Strength strength =
+      state.Ranking ? Strength::Standard : static_cast<Strength>(state.Strength);
+  for (int seat = 1; seat < kSeats; ++seat) SetSeatStrength(seat, strength);
 }
 
 int Game::ColourInForce() const {

@@ -64,7 +64,7 @@ constexpr std::array kSettings = {
     Setting{"ScoreTableFile", Path, &P::ScoreTableFile, 0, "", nullptr, FormClose},
     Setting{"NameFont", Text, &G::NameFont, 0, "MS UI Gothic", nullptr, SaveSettings},
     Setting{"Zoom", Integer, &P::Zoom, 100, "", SettleZoom, FormClose, true},
-    Setting{"Strength", Byte, &G::Strength, 0, "", nullptr, OptionsOk, true},
+    Setting{"Strength", Byte, &G::Strength, 0, "", nullptr, OptionsOk},
 };
 
 }  // namespace

@@ -42,6 +42,23 @@ TEST(StrongPlayer, KeepsItsWildToGoOutOnAndPlaysTheLastColouredCardFirst) {
   EXPECT_EQ(t.s.TopCard, kRed7) << "the standard player lays the Wild here";
 }
 
+TEST(StrongPlayer, TheSettingsStrengthGivesEveryComputerSeatItButRankingModeNone) {
+  for (const bool ranked : {false, true}) {
+    TestTable t;
+    t.s.Players = 4;
+    GameSettings settings = t.s;
+    settings.Strength = 1;
+    settings.Ranking = ranked;
+    t.game.ApplySettings(settings, SettingsFrom::OptionsDialog);
+    t.Lay(kRed3, {{kRed7, kWild}, {kRed7 + 1, kWild + 1}, {60, 61}, {62, 63}}, 1);
+    t.game.ComputerMove();
+    EXPECT_EQ(t.s.TopCard, ranked ? kWild + 1 : kRed7 + 1) << "ranked " << ranked;
+    t.Lay(kRed3, {{kRed7, kWild}, {60, 61}, {62, 63}, {64, 65}}, 0);
+    t.game.ComputerMove();
+    EXPECT_EQ(t.s.TopCard, kWild) << "the human's seat keeps the standard player";
+  }
+}
+
 TEST(StrongPlayer, LaysAWildDrawFourOnANextSeatAboutToGoOutAndKeepsItOtherwise) {
   StrongTable close;
   close.Lay(kRed5, {kRed2, kRed9, kWildDraw4}, 1);

@@ -119,8 +119,7 @@ TEST(SettingsSave, TheZoomJoinsTheFileOnlyOnceChanged) {
 }
 
 // The computer's strength is written by the options dialog's OK alone, as a key of the program's
-// own: SaveSettings and the other moments leave it out, and a file only gains it once it is
-// strong.
+// own: SaveSettings and the other moments leave it out.
 TEST(SettingsSave, TheStrengthIsWrittenOnlyByTheOptionsOk) {
   TestFolder folder;
   const SettingsStore store(folder.File("vorpo.ini"));
@@ -141,10 +140,10 @@ TEST(SettingsSave, TheStrengthIsWrittenOnlyByTheOptionsOk) {
   ASSERT_TRUE(store.SaveOnOptionsOk(s.game));
   EXPECT_EQ(ReadBytes(store.Path()), withoutIt + "Strength=0\r\n");
 
-  // The standard player leaves a file without the key as it was.
+  // The standard player is written too, the OK confirms it.
   WriteBytes(store.Path(), "[Game]\r\nPlayers=3\r\n");
   ASSERT_TRUE(store.SaveOnOptionsOk(Settings{}.game));
-  EXPECT_EQ(ReadBytes(store.Path()), "[Game]\r\nPlayers=3\r\n");
+  EXPECT_EQ(ReadBytes(store.Path()), "[Game]\r\nPlayers=3\r\nStrength=0\r\n");
 }
 
 TEST(SettingsSave, WhatIsSavedReadsBackEqual) {
