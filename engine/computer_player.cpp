@@ -98,17 +98,18 @@ class StandardPlayer final : public ComputerStrategy {
   }
 };
 
+const StandardPlayer kStandardPlayer;
+const StrongPlayer kStrongPlayer;
+
 }  // namespace
 
 const ComputerStrategy& StrategyOf(Strength strength) {
-  static const StandardPlayer standard;
-  static const StrongPlayer strong;
-  if (strength == Strength::Strong) return strong;
-  return standard;
+  if (strength == Strength::Strong) return kStrongPlayer;
+  return kStandardPlayer;
 }
 
 void Game::SetSeatStrength(int seat, Strength strength) {
-  strategies_[static_cast<std::size_t>(seat)] = &StrategyOf(strength);
+  strengths_[static_cast<std::size_t>(seat)] = strength;
 }
 
 void Game::ComputerMove() {
@@ -117,7 +118,7 @@ void Game::ComputerMove() {
   // Only the human's hand is ever out of order (its drawn card kept last); a computer move
   // made for it puts it in order first.
   hand.Sort();
-  const ComputerStrategy& strategy = *strategies_[static_cast<std::size_t>(seat)];
+  const ComputerStrategy& strategy = StrategyOf(SeatStrength(seat));
 
   // A penalty is answered with a Draw card where the rules allow one, or else paid.
   if (state.PenaltyPending) {
@@ -175,7 +176,7 @@ bool Game::PlayFirstLegal() {
 }
 
 int Game::ChooseColor() const {
-  return strategies_[static_cast<std::size_t>(state.CurSeat)]->ChooseColour(*this);
+  return StrategyOf(SeatStrength(state.CurSeat)).ChooseColour(*this);
 }
 
 bool Game::HumanHasLegalCard() const {

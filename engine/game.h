@@ -58,6 +58,7 @@ class Game {
   void ApplySettings(const GameSettings& settings, SettingsFrom from);
   // Gives one seat the computer player of a strength, until the settings are applied again.
   void SetSeatStrength(int seat, Strength strength);
+  Strength SeatStrength(int seat) const { return strengths_[static_cast<std::size_t>(seat)]; }
   // What everybody at the table has seen of the running deal.
   const DealRecord& Record() const { return record_; }
   DealRecord& TestingRecord() { return record_; }
@@ -146,7 +147,7 @@ class Game {
   Random& random_;
   MatchObserver* matchObserver_ = nullptr;
   std::string caption_;
-  std::array<const ComputerStrategy*, kSeats> strategies_;
+  std::array<Strength, kSeats> strengths_{};
   DealRecord record_;
 };
 

@@ -7,9 +7,7 @@
 namespace vorpo {
 
 Game::Game(TableView& view, Random& random)
-    : view_(view), table_(view.ShowsTable() ? &view : nullptr), random_(random) {
-  strategies_.fill(&StrategyOf(Strength::Standard));
-}
+    : view_(view), table_(view.ShowsTable() ? &view : nullptr), random_(random) {}
 
 void Game::ApplySettings(const GameSettings& settings, SettingsFrom from) {
   static_cast<GameSettings&>(state) = Settled(settings, from);

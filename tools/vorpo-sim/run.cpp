@@ -17,13 +17,8 @@ SimSummary RunMatches(const SimOptions& options, std::uint64_t seed, std::ostrea
   SimSummary summary;
   summary.seed = seed;
   summary.seats = options.settings.Players;
-  for (int seat = 0; seat < kSeats; ++seat) {
-    const auto& strength = options.strengths[static_cast<std::size_t>(seat)];
-    summary.strengths[static_cast<std::size_t>(seat)] = strength ? *strength
-                                                        : seat > 0 && options.settings.Strength != 0
-                                                            ? Strength::Strong
-                                                            : Strength::Standard;
-  }
+  for (int seat = 0; seat < kSeats; ++seat)
+    summary.strengths[static_cast<std::size_t>(seat)] = simulator.SeatStrength(seat);
   std::chrono::steady_clock::duration playing{};
   for (int match = 1; match <= options.matches; ++match) {
     const auto start = std::chrono::steady_clock::now();

@@ -21,6 +21,7 @@ class Simulator {
             const PointTable& points = DefaultPointTable());
   // Gives seat the computer player of strength, for every match to come.
   void SetSeatStrength(int seat, Strength strength) { game_.SetSeatStrength(seat, strength); }
+  Strength SeatStrength(int seat) const { return game_.SeatStrength(seat); }
   Simulator(const Simulator&) = delete;
   Simulator& operator=(const Simulator&) = delete;
 
