@@ -58,6 +58,20 @@ constexpr CardSet CardsWhere(Predicate holds) {
   return cards;
 }
 
+// The whole deck.
+inline constexpr CardSet kDeck = CardsWhere([](int n) { return n < kDeckSize; });
+
+// The coloured cards of each kind, 0..9 and the Skip, Reverse and Draw Two.
+inline constexpr std::array<CardSet, 13> kCardsOfKind = [] {
+  std::array<CardSet, 13> sets{};
+  for (int kind = 0; kind < 13; ++kind)
+    sets[static_cast<std::size_t>(kind)] =
+        CardsWhere([kind](int n) { return IsColoured(n) && KindOf(n) == kind; });
+  return sets;
+}();
+
+inline constexpr CardSet kNumberCards = CardsWhere([](int n) { return IsNumberCard(n); });
+
 // The cards of each colour (0..3), then the black cards, whose ColourOf is 4.
 inline constexpr std::array<CardSet, 5> kCardsOfColour = {
     CardsWhere([](int n) { return ColourOf(n) == 0; }),

@@ -10,17 +10,6 @@ namespace {
 
 constexpr CardSet None{};
 
-// The coloured cards of each kind, 0..9 and the Skip, Reverse and Draw Two.
-constexpr std::array<CardSet, 13> KindSets() {
-  std::array<CardSet, 13> sets{};
-  for (int kind = 0; kind < 13; ++kind)
-    sets[static_cast<std::size_t>(kind)] =
-        CardsWhere([kind](int n) { return IsColoured(n) && KindOf(n) == kind; });
-  return sets;
-}
-
-constexpr auto kKinds = KindSets();
-constexpr CardSet kNumberCards = CardsWhere([](int n) { return IsNumberCard(n); });
 constexpr CardSet kSkipsAndReverses = CardsWhere([](int n) { return IsSkip(n) || IsReverse(n); });
 constexpr CardSet kDrawTwos = CardsWhere([](int n) { return IsDrawTwo(n); });
 constexpr CardSet kWilds = CardsWhere([](int n) { return IsWild(n); });
@@ -31,7 +20,7 @@ CardSet OfColour(int colour) {
   return colour >= 0 && colour < 4 ? kCardsOfColour[static_cast<std::size_t>(colour)] : None;
 }
 CardSet OfKind(int kind) {
-  return kind >= 0 && kind < 13 ? kKinds[static_cast<std::size_t>(kind)] : None;
+  return kind >= 0 && kind < 13 ? kCardsOfKind[static_cast<std::size_t>(kind)] : None;
 }
 
 // The cards whose play the stock allows: every card but the Draw cards it could not pay for.

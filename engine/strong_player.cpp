@@ -32,18 +32,6 @@ constexpr double kPointsAtRisk = 0.2;
 constexpr double kNamedHeld = 100;
 constexpr double kNamedFollowed = 3;
 
-constexpr CardSet kDeck = CardsWhere([](int n) { return n < kDeckSize; });
-
-constexpr std::array<CardSet, 13> KindSets() {
-  std::array<CardSet, 13> sets{};
-  for (int kind = 0; kind < 13; ++kind)
-    sets[static_cast<std::size_t>(kind)] =
-        CardsWhere([kind](int n) { return IsColoured(n) && KindOf(n) == kind; });
-  return sets;
-}
-constexpr auto kKinds = KindSets();
-constexpr CardSet kNumberCards = CardsWhere([](int n) { return IsNumberCard(n); });
-
 const HandList& HandOf(const GameState& s, int seat) {
   return s.Hands[static_cast<std::size_t>(seat)];
 }
@@ -101,7 +89,7 @@ double FollowChance(const Game& game, const CardSet& unseen, int seat, int colou
   for (int group = 0; group < kColourGroups; ++group) {
     CardSet cards = unseen & kCardsOfColour[static_cast<std::size_t>(group)];
     if (group != colour && group != kBlackGroup)
-      cards = kind >= 0 ? cards & kKinds[static_cast<std::size_t>(kind)] : CardSet{};
+      cards = kind >= 0 ? cards & kCardsOfKind[static_cast<std::size_t>(kind)] : CardSet{};
     following += cards.Count() * (1.0 - LackingChance(game.Record(), seat, group));
   }
   const double missesOne = 1.0 - following / total;
