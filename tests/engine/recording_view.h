@@ -91,6 +91,15 @@ inline void LayDeal(GameState& s, Card top, const std::vector<std::vector<Card>>
   if (IsColoured(top)) s.SymbolInForce = static_cast<std::int8_t>(KindOf(top));
 }
 
+// The five local rules from the bits of rules, DefDraw the lowest: 0..31 are every combination.
+inline void SetLocalRules(GameState& s, int rules) {
+  s.DefDraw = rules & 1;
+  s.DefDraw4 = rules & 2;
+  s.NotYama = rules & 4;
+  s.NotFig = rules & 8;
+  s.WildFront = rules & 16;
+}
+
 // A game with default settings, ready for a scenario to be laid out by hand.
 struct TestTable {
   RecordingView view;

@@ -190,11 +190,7 @@ TEST(StrongPlayer, WholeDealsUnderEveryRuleLayOnlyLegalCardsAndOnlyWhatIsSeenCou
       GameState& s = game.TestingState();
       s.Players = static_cast<std::uint8_t>(players);
       s.StartingCards = 7;
-      s.DefDraw = rules & 1;
-      s.DefDraw4 = rules & 2;
-      s.NotYama = rules & 4;
-      s.NotFig = rules & 8;
-      s.WildFront = rules & 16;
+      testing::SetLocalRules(s, rules);
       s.CalcProc = static_cast<std::uint8_t>(rules % 2);
       s.JRTurns = 4;
       s.IRWScore = 1000;

@@ -50,11 +50,7 @@ TEST(WholeDeals, EveryRuleCombinationKeepsTheCardsWholeAndEnds) {
           GameState& s = game.TestingState();
           s.Players = static_cast<std::uint8_t>(players);
           s.StartingCards = static_cast<std::uint8_t>(starting);
-          s.DefDraw = rules & 1;
-          s.DefDraw4 = rules & 2;
-          s.NotYama = rules & 4;
-          s.NotFig = rules & 8;
-          s.WildFront = rules & 16;
+          testing::SetLocalRules(s, rules);
           // Matches of three deals, or fewer where the international rule's score is reached.
           s.CalcProc = static_cast<std::uint8_t>(rules % 2);
           s.JRTurns = 3;
