@@ -72,10 +72,10 @@ bool HoldsHints(xcb_connection_t* connection, xcb_window_t window, const MotifWm
   return same;
 }
 
-// Writes the hints when the window is about to be mapped, after the toolkit has written its own.
-// The toolkit writes its own again whenever it describes the window anew, and not always before
-// the window shows; every such change comes back as a property event, and a value that is not
-// ours is put right there.
+// Writes the hints when the window is about to be mapped, and puts them back once it is mapped:
+// the toolkit writes its own while it shows the window, and again whenever it describes the
+// window anew. Every such change comes back as a property event, and a value that is not ours is
+// put right there too.
 class FrameKeeper : public QObject, public QAbstractNativeEventFilter {
   Q_OBJECT
  public:
@@ -100,14 +100,26 @@ class FrameKeeper : public QObject, public QAbstractNativeEventFilter {
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
     if (type != "xcb_generic_event_t") return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
-    const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
     const auto window = static_cast<xcb_window_t>(window_->internalWinId());
-    if (window == 0 || change->window != window || change->state != XCB_PROPERTY_NEW_VALUE)
-      return false;
-    xcb_connection_t* connection = XConnection();
-    if (connection == nullptr || change->atom != HintsAtom(connection)) return false;
-    if (!HoldsHints(connection, window, hints_)) WriteHints(connection, window, hints_);
+    if (window == 0) return false;
+    switch (event->response_type & 0x7f) {
+      case XCB_PROPERTY_NOTIFY: {
+        const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+        if (change->window != window || change->state != XCB_PROPERTY_NEW_VALUE) return false;
+        xcb_connection_t* connection = XConnection();
+        if (connection == nullptr || change->atom != HintsAtom(connection)) return false;
+        break;
+      }
+      // The window is on the screen with whatever the toolkit last wrote before mapping it.
+      case XCB_MAP_NOTIFY:
+        if (static_cast<const xcb_map_notify_event_t*>(message)->window != window) return false;
+        break;
+      default:
+        return false;
+    }
+    if (xcb_connection_t* connection = XConnection();
+        connection != nullptr && !HoldsHints(connection, window, hints_))
+      WriteHints(connection, window, hints_);
     return false;
   }
 

@@ -58,6 +58,19 @@ motif_hints() {
   xprop -id "$1" _MOTIF_WM_HINTS | sed -n 's/.*= *[^,]*, *\([^,]*\), *\([^,]*\),.*/\1 \2/p'
 }
 
+# Whether a window's hints settle within 5 s on what the test (an arithmetic expression of
+# functions and decorations) asks. The toolkit may describe a freshly shown window once more and
+# the program then puts its own hints back: what counts is the value they settle on, as a window
+# manager would see it.
+hints_settle() {  # window, test
+  for _ in $(seq 50); do
+    read -r functions decorations <<<"$(motif_hints "$1")"
+    (( $2 )) && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 wait_window "^Vorpo$" 20 || fail "the table window did not appear"
 sleep 1
 shot welcome
@@ -66,8 +79,7 @@ sleep 1
 table=$(xdotool search --name "^Vorpo$" | head -1)
 xdotool windowfocus "$table" 2>/dev/null || true
 shot table
-read -r functions decorations <<<"$(motif_hints "$table")"
-(( (functions & 0x02) == 0 && (decorations & 0x04) == 0 )) ||
+hints_settle "$table" '(functions & 0x02) == 0 && (decorations & 0x04) == 0' ||
   fail "the fixed-size table window offers resizing ($functions $decorations)"
 
 # The space bar plays the human's whole turn; the computer seats move on the timer.
@@ -82,14 +94,7 @@ done
 wait_window "成績表" 5 || fail "no score sheet after a deal"
 shot score_sheet
 sheet=$(xdotool search --onlyvisible --name "成績表" | head -1)
-# The toolkit may describe a freshly shown window once more and the program then puts its own
-# hints back: what counts is the value they settle on, as a window manager would see it.
-for _ in $(seq 20); do
-  read -r functions decorations <<<"$(motif_hints "$sheet")"
-  (( (decorations & 0x10) == 0 && (functions & 0x20) == 0 )) && break
-  sleep 0.1
-done
-(( (decorations & 0x10) == 0 && (functions & 0x20) == 0 )) ||
+hints_settle "$sheet" '(decorations & 0x10) == 0 && (functions & 0x20) == 0' ||
   fail "the score sheet offers a window menu or a close box ($functions $decorations)"
 xdotool windowfocus "$sheet" 2>/dev/null || true
 sleep 0.3
