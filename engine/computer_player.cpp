@@ -55,8 +55,7 @@ constexpr auto kSearchOrders = SearchOrders();
 }  // namespace
 
 std::array<int, 4> ColourSearchOrder(const HandList& hand) {
-  const std::array<int, 4> count = {hand.GroupCount(0), hand.GroupCount(1), hand.GroupCount(2),
-                                    hand.GroupCount(3)};
+  const std::array<int, 4> count = hand.ColourCounts();
   const auto& order = kSearchOrders[static_cast<std::size_t>(PatternOf(count))];
   return {order[0], order[1], order[2], order[3]};
 }

@@ -41,6 +41,10 @@ class HandList {
   // The cards of a colour (0..3) or the black cards (kBlackGroup) the hand holds. In a sorted
   // hand they lie together, the colours in their order and the black cards last.
   int GroupCount(int group) const { return groupCounts_[static_cast<std::size_t>(group)]; }
+  // The cards of each colour, red to green.
+  std::array<int, 4> ColourCounts() const {
+    return {GroupCount(0), GroupCount(1), GroupCount(2), GroupCount(3)};
+  }
   // The hand's cards as a set, whatever their order.
   const CardSet& Cards() const { return set_; }
 

@@ -41,23 +41,33 @@ int Danger(const GameState& s, int seat) {
   return kDangerByCards[static_cast<std::size_t>(cards < 8 ? cards : 7)];
 }
 
-// The seats around the one to move, counted in the direction of play.
-struct Neighbours {
+// What one decision weighs every card against: the seats around the one to move, counted in
+// the direction of play, the cards that may be in the other hands, and how close the closest
+// other seat is to going out.
+struct Table {
   int next, afterNext, previous;
+  CardSet unseen;
+  int closestDanger;
 };
 
-Neighbours AroundCurSeat(const GameState& s) {
-  const auto wrap = [&](int seat) {
-    seat %= s.Players;
-    return seat < 0 ? seat + s.Players : seat;
-  };
-  return {wrap(s.CurSeat + s.Direction), wrap(s.CurSeat + 2 * s.Direction),
-          wrap(s.CurSeat - s.Direction)};
+// The cards that may be in the other hands: none of the seat's own, none laid this deal.
+CardSet Unseen(const Game& game) {
+  const GameState& s = game.State();
+  return kDeck & ~(HandOf(s, s.CurSeat).Cards() | game.Record().Played());
+}
+
+Table AroundCurSeat(const Game& game) {
+  const GameState& s = game.State();
+  int closest = 0;
+  for (int seat = 0; seat < s.Players; ++seat)
+    if (seat != s.CurSeat && Danger(s, seat) > closest) closest = Danger(s, seat);
+  return {game.WrapSeat(s.CurSeat + s.Direction), game.WrapSeat(s.CurSeat + 2 * s.Direction),
+          game.WrapSeat(s.CurSeat - s.Direction), Unseen(game), closest};
 }
 
 // The seat that plays on the card next: a Skip passes over the next seat, a Draw card that may
 // not be answered makes it pay and lose its turn, a Reverse turns play back.
-int SeatFacing(const GameState& s, const Neighbours& n, Card card) {
+int SeatFacing(const GameState& s, const Table& n, Card card) {
   if (IsSkip(card)) return n.afterNext;
   if (IsReverse(card)) return s.Players == 2 ? s.CurSeat : n.previous;
   if ((IsDrawTwo(card) || IsWildDrawFour(card)) && !s.DefDraw) return n.afterNext;
@@ -72,12 +82,6 @@ double LackingChance(const DealRecord& record, int seat, int group) {
   double chance = 1.0;
   for (int i = 0; i < taken && chance > 0.01; ++i) chance *= kStillLacking;
   return chance;
-}
-
-// The cards that may be in the other hands: none of the seat's own, none laid this deal.
-CardSet Unseen(const Game& game) {
-  const GameState& s = game.State();
-  return kDeck & ~(HandOf(s, s.CurSeat).Cards() | game.Record().Played());
 }
 
 // The chance that seat can lay a card on a top card of colour and kind (kind -1 for a black
@@ -100,10 +104,6 @@ double FollowChance(const Game& game, const CardSet& unseen, int seat, int colou
 
 using ColourCounts = std::array<int, 4>;
 
-ColourCounts CountColours(const HandList& hand) {
-  return {hand.GroupCount(0), hand.GroupCount(1), hand.GroupCount(2), hand.GroupCount(3)};
-}
-
 // The colour to name, holding counts, for the seat that will play on it; the lowest colour
 // among equals.
 int BestColour(const Game& game, const CardSet& unseen, const ColourCounts& counts, int facing) {
@@ -122,10 +122,10 @@ int BestColour(const Game& game, const CardSet& unseen, const ColourCounts& coun
   return best;
 }
 
-double Score(const Game& game, const CardSet& unseen, const Neighbours& n, Card card) {
+double Score(const Game& game, const Table& n, Card card) {
   const GameState& s = game.State();
   const HandList& hand = HandOf(s, s.CurSeat);
-  ColourCounts counts = CountColours(hand);
+  ColourCounts counts = hand.ColourCounts();
   const int left = hand.Count() - 1;
 
   double score = IsColoured(card)
@@ -137,9 +137,9 @@ double Score(const Game& game, const CardSet& unseen, const Neighbours& n, Card 
   const int facing = SeatFacing(s, n, card);
   if (facing != s.CurSeat) {
     const bool coloured = IsColoured(card);
-    const int colour = coloured ? ColourOf(card) : BestColour(game, unseen, counts, facing);
+    const int colour = coloured ? ColourOf(card) : BestColour(game, n.unseen, counts, facing);
     score -= kFollowed * Danger(s, facing) *
-             FollowChance(game, unseen, facing, colour, coloured ? KindOf(card) : -1);
+             FollowChance(game, n.unseen, facing, colour, coloured ? KindOf(card) : -1);
   }
 
   if (!s.NotFig && left > 0) {
@@ -148,28 +148,22 @@ double Score(const Game& game, const CardSet& unseen, const Neighbours& n, Card 
     if (!finisher) score -= kNoFinisher;
   }
 
-  if (s.CalcProc == 1) {
-    int closest = 0;
-    for (int seat = 0; seat < s.Players; ++seat)
-      if (seat != s.CurSeat && Danger(s, seat) > closest) closest = Danger(s, seat);
-    score += kPointsAtRisk * game.points[card] * closest;
-  }
+  if (s.CalcProc == 1) score += kPointsAtRisk * game.points[card] * n.closestDanger;
   return score;
 }
 
 }  // namespace
 
 Card StrongPlayer::ChooseCard(const Game& game, const CardSet& legal, Card) const {
-  const Neighbours n = AroundCurSeat(game.State());
-  const CardSet unseen = Unseen(game);
+  const Table n = AroundCurSeat(game);
   Card best = legal.Highest();
-  double bestScore = Score(game, unseen, n, best);
+  double bestScore = Score(game, n, best);
   CardSet rest = legal;
   rest.Remove(best);
   while (!rest.Empty()) {
     const Card card = rest.Highest();
     rest.Remove(card);
-    const double score = Score(game, unseen, n, card);
+    const double score = Score(game, n, card);
     if (score > bestScore) {
       bestScore = score;
       best = card;
@@ -180,11 +174,11 @@ Card StrongPlayer::ChooseCard(const Game& game, const CardSet& legal, Card) cons
 
 int StrongPlayer::ChooseColour(const Game& game) const {
   const GameState& s = game.State();
-  const Neighbours n = AroundCurSeat(s);
+  const Table n = AroundCurSeat(game);
   // The black card just laid is the top card; a Wild Draw Four that may not be answered makes
   // the next seat pay, and the seat after it plays on the colour.
   const int facing = IsWildDrawFour(s.TopCard) && !s.DefDraw ? n.afterNext : n.next;
-  return BestColour(game, Unseen(game), CountColours(HandOf(s, s.CurSeat)), facing);
+  return BestColour(game, n.unseen, HandOf(s, s.CurSeat).ColourCounts(), facing);
 }
 
 }  // namespace vorpo

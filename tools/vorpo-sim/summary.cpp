@@ -32,12 +32,9 @@ std::string SeatFigures(int seats, const char* separator, Figure figure) {
 
 template <typename T>
 std::string SeatList(const std::array<T, kSeats>& values, int seats, const char* separator) {
-  std::string list;
-  for (int seat = 0; seat < seats; ++seat) {
-    if (seat > 0) list += separator;
-    list += std::to_string(values[static_cast<std::size_t>(seat)]);
-  }
-  return list;
+  return SeatFigures(seats, separator, [&](int seat) {
+    return std::to_string(values[static_cast<std::size_t>(seat)]);
+  });
 }
 
 void Line(std::string& text, const char* name, const std::string& value) {
@@ -49,24 +46,23 @@ void Line(std::string& text, const char* name, const std::string& value) {
 }  // namespace
 
 double SimSummary::MovesPerDeal() const {
-  return counters.deals ? static_cast<double>(counters.moves) / static_cast<double>(counters.deals)
-                        : 0.0;
+  return PerDeal(static_cast<double>(counters.moves));
 }
 
 double SimSummary::DealsPerSecond() const {
   return seconds > 0 ? static_cast<double>(counters.deals) / seconds : 0.0;
 }
 
+double SimSummary::PerDeal(double total) const {
+  return counters.deals ? total / static_cast<double>(counters.deals) : 0.0;
+}
+
 double SimSummary::DealWinShare(int seat) const {
-  return counters.deals ? static_cast<double>(counters.dealsWon[static_cast<std::size_t>(seat)]) /
-                              static_cast<double>(counters.deals)
-                        : 0.0;
+  return PerDeal(static_cast<double>(counters.dealsWon[static_cast<std::size_t>(seat)]));
 }
 
 double SimSummary::PointsPerDeal(int seat) const {
-  return counters.deals ? static_cast<double>(counters.dealPoints[static_cast<std::size_t>(seat)]) /
-                              static_cast<double>(counters.deals)
-                        : 0.0;
+  return PerDeal(static_cast<double>(counters.dealPoints[static_cast<std::size_t>(seat)]));
 }
 
 void AddMatch(SimSummary& summary, const std::array<int, kSeats>& totals) {

@@ -30,6 +30,8 @@ struct SimSummary {
   // The share of the deals a seat went out in, and its deal scores per deal.
   double DealWinShare(int seat) const;
   double PointsPerDeal(int seat) const;
+  // A total over the run divided among its deals; 0 before any deal.
+  double PerDeal(double total) const;
 };
 
 // Adds a finished match's totals to the wins and points.
