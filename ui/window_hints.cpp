@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QObject>
+#include <QTimer>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
@@ -89,11 +90,26 @@ class FrameKeeper : public QObject, public QAbstractNativeEventFilter {
       WriteHints(connection, static_cast<xcb_window_t>(window_->winId()), hints_);
   }
 
+  // Puts the hints back if something has written others since.
+  void Keep() {
+    if (xcb_connection_t* connection = XConnection();
+        connection != nullptr && window_->isVisible()) {
+      const auto window = static_cast<xcb_window_t>(window_->winId());
+      if (!HoldsHints(connection, window, hints_)) WriteHints(connection, window, hints_);
+    }
+  }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == window_ &&
-        (event->type() == QEvent::Show || event->type() == QEvent::WinIdChange))
+    if (watched != window_) return false;
+    if (event->type() == QEvent::WinIdChange) Write();
+    if (event->type() == QEvent::Show) {
       Write();
+      // A window being shown is described by the toolkit more than once, and not every rewrite
+      // has been seen to come back as an event in time: the hints are looked at again shortly
+      // after, while the window is new.
+      for (int delay : {50, 250, 1000}) QTimer::singleShot(delay, this, &FrameKeeper::Keep);
+    }
     return false;
   }
 
@@ -117,9 +133,7 @@ class FrameKeeper : public QObject, public QAbstractNativeEventFilter {
       default:
         return false;
     }
-    if (xcb_connection_t* connection = XConnection();
-        connection != nullptr && !HoldsHints(connection, window, hints_))
-      WriteHints(connection, window, hints_);
+    Keep();
     return false;
   }
 
