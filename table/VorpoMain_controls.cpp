@@ -125,6 +125,7 @@ void TForm1::CreateSeats() {
     auto* label =
         new TableLabel(table, {0, 0}, TableFont(vorpo::kUiGothic, vorpo::PointsToPixels(14)),
                        WinColour(vorpo::kBlack), nameCell);
+    label->LieOn(green);
     label->hide();
     NameLabels[static_cast<std::size_t>(seat)] = label;
     auto* hand = new ImageControl(

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vorpo {
@@ -51,6 +52,61 @@ QImage Smoothed(const QImage& cells, QSize from, QSize to, int count) {
 ImageList::ImageList(int cellWidth, int cellHeight, int cellCount)
     : cellWidth_(cellWidth), cellHeight_(cellHeight), cellCount_(cellCount) {}
 
+ImageList::Cells ImageList::Masked(QImage image) const {
+  Cells cells{std::move(image), true, {}, {}};
+  const int width = cells.image.width() / cellCount_;
+  const int height = cells.image.height();
+  cells.rowRuns.reserve(static_cast<std::size_t>(cellCount_ * height) + 1);
+  for (int cell = 0; cell < cellCount_; ++cell) {
+    for (int y = 0; y < height; ++y) {
+      cells.rowRuns.push_back(static_cast<std::uint32_t>(cells.runs.size()));
+      const auto* row = reinterpret_cast<const QRgb*>(cells.image.constScanLine(y)) + cell * width;
+      for (int x = 0; x < width;) {
+        if (row[x] == 0) {
+          ++x;
+          continue;
+        }
+        const int left = x;
+        while (x < width && row[x] != 0) ++x;
+        cells.runs.push_back(
+            {static_cast<std::uint16_t>(left), static_cast<std::uint16_t>(x - left)});
+      }
+    }
+  }
+  cells.rowRuns.push_back(static_cast<std::uint32_t>(cells.runs.size()));
+  return cells;
+}
+
+// A masked cell put on a surface's device pixels exactly as a painter would compose it: its
+// opaque pixels replace the surface's, and its transparent ones leave the surface as it was or
+// show the ground. A painter costs more to set up than a card costs to copy, and hands are
+// drawn card by card at every move.
+void ImageList::PutMasked(QImage& surface, QPoint at, const Cells& cells, int index) const {
+  const QSize cell(cells.image.width() / cellCount_, cells.image.height());
+  const QRect target = QRect(at, cell).intersected(surface.rect());
+  if (target.isEmpty()) return;
+  uchar* bits = surface.bits();
+  const qsizetype stride = surface.bytesPerLine();
+  const auto pixelsOf = [&](int y) { return reinterpret_cast<QRgb*>(bits + y * stride); };
+  if (background_) {
+    for (int y = target.top(); y <= target.bottom(); ++y)
+      std::fill_n(pixelsOf(y) + target.left(), target.width(), background_->rgba());
+  }
+  for (int y = target.top(); y <= target.bottom(); ++y) {
+    const int row = y - at.y();
+    const auto* from =
+        reinterpret_cast<const QRgb*>(cells.image.constScanLine(row)) + index * cell.width();
+    QRgb* to = pixelsOf(y) + at.x();
+    const auto first = static_cast<std::size_t>(index * cell.height() + row);
+    for (std::uint32_t r = cells.rowRuns[first]; r < cells.rowRuns[first + 1]; ++r) {
+      const int left = std::max<int>(cells.runs[r].left, target.left() - at.x());
+      const int right =
+          std::min<int>(cells.runs[r].left + cells.runs[r].width, target.right() + 1 - at.x());
+      if (left < right) std::copy(from + left, from + right, to + left);
+    }
+  }
+}
+
 QSize ImageList::DeviceCellSize(qreal ratio) const {
   return {Rounded(cellWidth_ * ratio), Rounded(cellHeight_ * ratio)};
 }
@@ -69,30 +125,36 @@ bool ImageList::Fill(const QImage& strip, StripDrawing drawing) {
       if ((row[x] & 0xFFFFFF) == kTransparentColour) row[x] = 0;
     }
   }
-  cells_ = std::move(cells);
+  cells_ = Masked(std::move(cells));
   drawing_ = std::move(drawing);
   scaled_.clear();
   return true;
 }
 
 void ImageList::Draw(QImage& surface, int x, int y, int index) const {
-  if (cells_.isNull() || index < 0 || index >= cellCount_) return;
+  if (!IsFilled() || index < 0 || index >= cellCount_) return;
   const qreal ratio = surface.devicePixelRatio();
-  const QImage& cells = CellsAt(ratio);
+  const Cells& cells = CellsAt(ratio);
   const QSize cell = DeviceCellSize(ratio);
   const QPoint at(Rounded(x * ratio), Rounded(y * ratio));
+  const QRect source(QPoint(index * cell.width(), 0), cell);
+  const bool opaqueGround = !background_ || background_->alpha() == 255;
+  if (cells.masked && opaqueGround && surface.depth() == 32) {
+    PutMasked(surface, at, cells, index);
+    return;
+  }
   // Painted through a view of the surface's memory at ratio 1, so that the painter puts the
   // cell's pixels on the device pixels one to one instead of resampling them.
   QImage device(surface.bits(), surface.width(), surface.height(), surface.bytesPerLine(),
                 surface.format());
   QPainter painter(&device);
   if (background_) painter.fillRect(QRect(at, cell), *background_);
-  painter.drawImage(at, cells, QRect(QPoint(index * cell.width(), 0), cell));
+  painter.drawImage(at, cells.image, source);
 }
 
 // Cells are told apart by their size in device pixels rather than by the ratio itself, so that a
 // ratio that misses 2 by a rounding error (the screen's ratio times the zoom) draws as 2 does.
-const QImage& ImageList::CellsAt(qreal ratio) const {
+const ImageList::Cells& ImageList::CellsAt(qreal ratio) const {
   const QSize cell = DeviceCellSize(ratio);
   if (cell == QSize(cellWidth_, cellHeight_)) return cells_;
   for (const ScaledCells& scaled : scaled_) {
@@ -103,11 +165,13 @@ const QImage& ImageList::CellsAt(qreal ratio) const {
   return scaled_.back().cells;
 }
 
-QImage ImageList::MakeCells(qreal ratio, QSize cell) const {
-  if (drawing_) return drawing_(ratio).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+ImageList::Cells ImageList::MakeCells(qreal ratio, QSize cell) const {
+  if (drawing_)
+    return {drawing_(ratio).convertToFormat(QImage::Format_ARGB32_Premultiplied), false, {}, {}};
   const int factor = cell.width() / cellWidth_;
-  if (cell == QSize(factor * cellWidth_, factor * cellHeight_)) return Repeated(cells_, factor);
-  return Smoothed(cells_, QSize(cellWidth_, cellHeight_), cell, cellCount_);
+  if (cell == QSize(factor * cellWidth_, factor * cellHeight_))
+    return Masked(Repeated(cells_.image, factor));
+  return {Smoothed(cells_.image, QSize(cellWidth_, cellHeight_), cell, cellCount_), false, {}, {}};
 }
 
 }  // namespace vorpo

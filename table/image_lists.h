@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QSize>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -40,7 +41,7 @@ class ImageList {
   // exactly CellCount*CellWidth x CellHeight. drawing, when given, draws the same pictures at
   // other ratios (at ratio 1 it would give strip itself).
   bool Fill(const QImage& strip, StripDrawing drawing = {});
-  bool IsFilled() const { return !cells_.isNull(); }
+  bool IsFilled() const { return !cells_.image.isNull(); }
 
   // Draws cell index masked at (x, y) of surface, in the surface's logical pixels, with the
   // background colour (when set) under the transparent pixels: at ratio r the cell's device
@@ -51,17 +52,34 @@ class ImageList {
   std::optional<QColor> Background() const { return background_; }
 
  private:
+  // A run of opaque pixels in a row of a masked cell, from left (in the cell) on.
+  struct Run {
+    std::uint16_t left, width;
+  };
+  // Cells side by side, ARGB32 premultiplied. Masked cells have every pixel either opaque or
+  // fully transparent; they carry their opaque runs, row by row, and go on a surface by copying
+  // the runs, without a painter.
+  struct Cells {
+    QImage image;
+    bool masked = false;
+    std::vector<Run> runs;
+    // Where the runs of each cell's each row begin in runs: (cell x height + row), and one more
+    // for the end.
+    std::vector<std::uint32_t> rowRuns;
+  };
   struct ScaledCells {
     QSize cell;  // in device pixels
-    QImage cells;
+    Cells cells;
   };
 
+  Cells Masked(QImage image) const;
+  void PutMasked(QImage& surface, QPoint at, const Cells& cells, int index) const;
   // The cells at ratio side by side, made on first use.
-  const QImage& CellsAt(qreal ratio) const;
-  QImage MakeCells(qreal ratio, QSize cell) const;
+  const Cells& CellsAt(qreal ratio) const;
+  Cells MakeCells(qreal ratio, QSize cell) const;
 
   int cellWidth_, cellHeight_, cellCount_;
-  QImage cells_;  // ARGB32 premultiplied, with magenta made transparent
+  Cells cells_;  // magenta made transparent
   StripDrawing drawing_;
   std::optional<QColor> background_;
   // The cells of the few ratios a table's surfaces have had, the oldest dropped first.

@@ -17,13 +17,20 @@ TableLabel::TableLabel(QWidget* parent, QPoint at, const QFont& font, QColor tex
       cellHeight_(cellHeight),
       colour_(textColour),
       autoSize_(true) {
-  FitToCell();
+  font_ = Styled(font_.bold());
   Relayout();
 }
 
 TableLabel::TableLabel(QWidget* parent, const QRect& bounds, QColor background, int tag)
     : TablePiece(parent, bounds), background_(background), autoSize_(false), tag_(tag) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TableLabel::LieOn(QColor ground) {
+  background_ = ground;
+  keepsPixels_ = true;
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  update();
 }
 
 void TableLabel::SetCaption(const QString& caption) {
@@ -40,24 +47,35 @@ void TableLabel::SetFontColour(QColor colour) {
 
 void TableLabel::SetBold(bool bold) {
   if (font_.bold() == bold) return;
-  font_.setBold(bold);
-  FitToCell();
+  font_ = Styled(bold);
   Relayout();
 }
 
 void TableLabel::SetFace(const QString& face) {
   if (font_.family() == face) return;
   font_.setFamily(face);
-  FitToCell();
+  styles_ = {};
+  font_ = Styled(font_.bold());
   layouts_.clear();
+  kept_.clear();
   Relayout();
 }
 
-void TableLabel::FitToCell() {
-  if (cellHeight_ <= 0 || designedPixels_ <= 0) return;
-  int pixels = designedPixels_;
-  font_.setPixelSize(pixels);
-  while (pixels > 1 && QFontMetrics(font_).height() > cellHeight_) font_.setPixelSize(--pixels);
+// A name label changes style at every turn: measuring a face afresh each time would cost more
+// than the rest of the turn, so each style is fitted once per face and kept, font engine and all.
+const QFont& TableLabel::Styled(bool bold) {
+  std::optional<QFont>& style = styles_[bold ? 1 : 0];
+  if (!style) {
+    QFont font = font_;
+    font.setBold(bold);
+    if (cellHeight_ > 0 && designedPixels_ > 0) {
+      int pixels = designedPixels_;
+      font.setPixelSize(pixels);
+      while (pixels > 1 && QFontMetrics(font).height() > cellHeight_) font.setPixelSize(--pixels);
+    }
+    style = font;
+  }
+  return *style;
 }
 
 // An auto-sized label is exactly as large as its caption in its font.
@@ -89,12 +107,49 @@ void TableLabel::Relayout() {
 
 void TableLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  if (const QImage* pixels = KeptPixels(painter)) {
+    painter.drawImage(QPoint(), *pixels);
+    return;
+  }
+  Draw(painter);
+}
+
+void TableLabel::Draw(QPainter& painter) const {
   if (background_.isValid()) painter.fillRect(rect(), background_);
   if (caption_.isEmpty()) return;
   painter.scale(Zoom(), Zoom());
   painter.setFont(font_);
   painter.setPen(colour_);
   painter.drawStaticText(0, 0, text_);
+}
+
+// The label's pixels as painter would paint them, painted once and kept. Where painter does not
+// put the label on whole device pixels (at a fractional scale) there are none: kept pixels would
+// be resampled there, and the text drawn at its place is sharper.
+const QImage* TableLabel::KeptPixels(const QPainter& painter) {
+  if (!keepsPixels_) return nullptr;
+  const QTransform device = painter.deviceTransform();
+  const qreal ratio = device.m11();
+  const auto whole = [](qreal value) { return value == std::round(value); };
+  if (device.type() > QTransform::TxScale || device.m22() != ratio || ratio < 1 || !whole(ratio) ||
+      !whole(device.dx()) || !whole(device.dy()))
+    return nullptr;
+  const QSize devicePixels = size() * static_cast<int>(ratio);
+  for (const KeptPicture& kept : kept_) {
+    if (kept.caption == caption_ && kept.bold == font_.bold() && kept.colour == colour_ &&
+        kept.pixels.devicePixelRatio() == ratio && kept.pixels.size() == devicePixels)
+      return &kept.pixels;
+  }
+  // A seat's captions differ by their card count, which wanders over a few values in a deal.
+  constexpr std::size_t kPicturesKept = 32;
+  QImage pixels(devicePixels, QImage::Format_RGB32);
+  pixels.setDevicePixelRatio(ratio);
+  QPainter onto(&pixels);
+  Draw(onto);
+  onto.end();
+  if (kept_.size() == kPicturesKept) kept_.erase(kept_.begin());
+  kept_.push_back({caption_, font_.bold(), colour_, std::move(pixels)});
+  return &kept_.back().pixels;
 }
 
 void TableLabel::showEvent(QShowEvent* event) {
@@ -105,6 +160,7 @@ void TableLabel::showEvent(QShowEvent* event) {
 // The text is laid out again for the new scale, so that its glyphs are placed for it.
 void TableLabel::ZoomChanged() {
   layouts_.clear();
+  kept_.clear();
   Relayout();
 }
 

@@ -9,9 +9,13 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
+#include <QImage>
 #include <QStaticText>
 
+#include <array>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "table_piece.h"
 
@@ -34,6 +38,11 @@ class TableLabel : public TablePiece {
   const QFont& Font() const { return font_; }
   QColor FontColour() const { return colour_; }
 
+  // The label lies on a plain ground of this colour and on nothing else. It then paints the
+  // ground itself, and keeps the pixels of its last few captions and styles: a name label is
+  // painted again at every turn, and drawing its text costs more than the rest of the turn.
+  void LieOn(QColor ground);
+
   void SetCaption(const QString& caption);
   void SetFontColour(QColor colour);
   void SetBold(bool bold);
@@ -51,15 +60,25 @@ class TableLabel : public TablePiece {
 
  private:
   void Relayout();
-  void FitToCell();
+  const QFont& Styled(bool bold);
+  void Draw(QPainter& painter) const;
+  const QImage* KeptPixels(const QPainter& painter);
 
   struct Layout {
     QStaticText text;
     QSize size;
   };
+  struct KeptPicture {
+    QString caption;
+    bool bold;
+    QColor colour;
+    QImage pixels;  // at the device pixel ratio it was painted for
+  };
 
   QString caption_;
   QFont font_;
+  // The face in its regular and its bold style, fitted to the cell.
+  std::array<std::optional<QFont>, 2> styles_;
   int designedPixels_ = 0;
   int cellHeight_ = 0;
   QColor colour_;
@@ -71,6 +90,8 @@ class TableLabel : public TablePiece {
   QStaticText text_;
   // By caption and boldness, in the current face.
   QHash<std::pair<QString, bool>, Layout> layouts_;
+  bool keepsPixels_ = false;
+  std::vector<KeptPicture> kept_;
 };
 
 }  // namespace vorpo
