@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdint>
 #include <iostream>
+#include <malloc.h>
 #include <string>
 #include <vector>
 
@@ -55,6 +57,10 @@ int main(int argc, char** argv) {
   // keep it from showing until the dialog is ready.
   QGuiApplication::sync();
   form.KeepStatistics(vorpo::UserStatisticsPath());
+  // Start-up leaves the heap full of what reading the fonts and making the pictures freed; it
+  // goes back to the system once the welcome dialog is up, since a player may leave the game
+  // waiting there for a long time.
+  QTimer::singleShot(0, [] { malloc_trim(0); });
   // 終了 in the welcome dialog ends the program at once, without writing any setting.
   if (!vorpo::ShowWelcomeDialog(form, &form)) return 0;
   form.activateWindow();

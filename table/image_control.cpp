@@ -34,12 +34,19 @@ struct Overloaded : Parts... {
 ImageControl::ImageControl(QWidget* parent, const QRect& bounds, QSize surfaceSize)
     : TablePiece(parent, bounds),
       surfaceSize_(surfaceSize.isValid() ? surfaceSize : bounds.size()),
-      surface_(DeviceSurface(surfaceSize_, WantedRatio())),
+      // Nothing is seen of a control before it is first drawn on; green keeps it invisible on
+      // the table until then.
+      ground_(WinColour(kTableGreen)),
       canvasColour_(WinColour(kTableGreen)) {
-  // Nothing is seen of a control before it is first drawn on; green keeps it invisible on the
-  // table until then.
-  surface_.fill(canvasColour_);
   setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+const QImage& ImageControl::Surface() const {
+  if (surface_.isNull()) {
+    surface_ = DeviceSurface(surfaceSize_, WantedRatio());
+    surface_.fill(ground_);
+  }
+  return surface_;
 }
 
 qreal ImageControl::WantedRatio() const {
@@ -48,7 +55,15 @@ qreal ImageControl::WantedRatio() const {
 
 void ImageControl::Record(Drawing drawing) {
   const auto* fill = std::get_if<Fill>(&drawing);
-  if (fill != nullptr && fill->area.contains(QRect(QPoint(), surfaceSize_))) {
+  const bool whole = fill != nullptr && fill->area.contains(QRect(QPoint(), surfaceSize_));
+  if (whole && surface_.isNull()) {
+    ground_ = fill->colour;
+    drawings_.clear();
+    update();
+    return;
+  }
+  Surface();
+  if (whole) {
     drawings_.clear();
   } else if (drawings_.size() >= kDrawingsKept) {
     drawings_.assign(1, Picture{surface_});
@@ -130,6 +145,7 @@ void ImageControl::DrawRing(const QRect& box, QColor outside, QColor inside) {
 
 void ImageControl::PutBack(const Keepsake& kept) {
   drawings_ = kept.drawings;
+  ground_ = kept.ground;
   if (kept.surface.devicePixelRatio() == WantedRatio())
     surface_ = kept.surface;
   else
@@ -139,8 +155,9 @@ void ImageControl::PutBack(const Keepsake& kept) {
 
 // The surface is drawn again from its record at the new ratio; the record stays as it was.
 void ImageControl::RemakeSurface() {
+  if (surface_.isNull()) return;
   surface_ = DeviceSurface(surfaceSize_, WantedRatio());
-  surface_.fill(WinColour(kTableGreen));
+  surface_.fill(ground_);
   for (const Drawing& drawing : drawings_) Draw(drawing);
 }
 
@@ -149,10 +166,14 @@ void ImageControl::ZoomChanged() {
 }
 
 void ImageControl::paintEvent(QPaintEvent* event) {
-  // A window moved to a screen of another pixel ratio paints before anything is drawn again.
-  if (surface_.devicePixelRatio() != WantedRatio()) RemakeSurface();
   QPainter painter(this);
   const QRect area = event->rect();
+  if (surface_.isNull()) {
+    painter.fillRect(area, ground_);
+    return;
+  }
+  // A window moved to a screen of another pixel ratio paints before anything is drawn again.
+  if (surface_.devicePixelRatio() != WantedRatio()) RemakeSurface();
   const qreal ratio = surface_.devicePixelRatio() / Zoom();
   painter.drawImage(
       QRectF(area), surface_,

@@ -27,7 +27,7 @@ class ImageControl : public TablePiece {
   // the table's own pixels.
   ImageControl(QWidget* parent, const QRect& bounds, QSize surfaceSize = {});
 
-  const QImage& Surface() const { return surface_; }
+  const QImage& Surface() const;
   // The surface's size in the table's pixels.
   QSize SurfaceSize() const { return surfaceSize_; }
 
@@ -79,9 +79,10 @@ class ImageControl : public TablePiece {
   // What the control shows, kept to be put back later exactly as it was.
   struct Keepsake {
     QImage surface;
+    QColor ground;
     std::vector<Drawing> drawings;
   };
-  Keepsake Keep() const { return {surface_, drawings_}; }
+  Keepsake Keep() const { return {Surface(), ground_, drawings_}; }
   void PutBack(const Keepsake& kept);
 
  signals:
@@ -106,7 +107,11 @@ class ImageControl : public TablePiece {
   void RemakeSurface();
 
   QSize surfaceSize_;
-  QImage surface_;
+  // Made when something other than one colour is first drawn: until then the control shows
+  // ground_ all over. Most of the table's controls show nothing until a match starts, and ten
+  // hands of plain green would hold a megabyte.
+  mutable QImage surface_;
+  QColor ground_;
   QColor canvasColour_;
   // What has been drawn since the surface was last covered whole, kept so that the surface can
   // be drawn again, sharp, when the screen's pixel ratio or the zoom changes.

@@ -92,16 +92,18 @@ void ImageList::PutMasked(QImage& surface, QPoint at, const Cells& cells, int in
     for (int y = target.top(); y <= target.bottom(); ++y)
       std::fill_n(pixelsOf(y) + target.left(), target.width(), background_->rgba());
   }
+  const uchar* cellBits = cells.image.constBits() + index * cell.width() * 4;
+  const qsizetype cellStride = cells.image.bytesPerLine();
+  const int clipLeft = target.left() - at.x();
+  const int clipRight = target.right() + 1 - at.x();
   for (int y = target.top(); y <= target.bottom(); ++y) {
     const int row = y - at.y();
-    const auto* from =
-        reinterpret_cast<const QRgb*>(cells.image.constScanLine(row)) + index * cell.width();
+    const auto* from = reinterpret_cast<const QRgb*>(cellBits + row * cellStride);
     QRgb* to = pixelsOf(y) + at.x();
     const auto first = static_cast<std::size_t>(index * cell.height() + row);
     for (std::uint32_t r = cells.rowRuns[first]; r < cells.rowRuns[first + 1]; ++r) {
-      const int left = std::max<int>(cells.runs[r].left, target.left() - at.x());
-      const int right =
-          std::min<int>(cells.runs[r].left + cells.runs[r].width, target.right() + 1 - at.x());
+      const int left = std::max<int>(cells.runs[r].left, clipLeft);
+      const int right = std::min<int>(cells.runs[r].left + cells.runs[r].width, clipRight);
       if (left < right) std::copy(from + left, from + right, to + left);
     }
   }
@@ -115,20 +117,31 @@ bool ImageList::Fill(const QImage& strip, StripDrawing drawing) {
   if (strip.isNull() || strip.width() != cellCount_ * cellWidth_ || strip.height() != cellHeight_) {
     return false;
   }
-  // Through RGB32 first, so that whatever alpha the bitmap carried is ignored as the platform's
-  // image lists ignore it; only magenta becomes transparent.
-  QImage cells = strip.convertToFormat(QImage::Format_RGB32)
-                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  for (int y = 0; y < cells.height(); ++y) {
-    auto* row = reinterpret_cast<QRgb*>(cells.scanLine(y));
-    for (int x = 0; x < cells.width(); ++x) {
-      if ((row[x] & 0xFFFFFF) == kTransparentColour) row[x] = 0;
-    }
-  }
-  cells_ = Masked(std::move(cells));
+  strip_ = strip;
+  cells_ = {};
   drawing_ = std::move(drawing);
   scaled_.clear();
   return true;
+}
+
+// The strip's cells are made at their first drawing: a table draws no card before its first
+// deal, and a strip of 16 colours is a quarter of the size of its cells.
+const ImageList::Cells& ImageList::OwnCells() const {
+  if (cells_.image.isNull() && !strip_.isNull()) {
+    // Through RGB32 first, so that whatever alpha the bitmap carried is ignored as the
+    // platform's image lists ignore it; only magenta becomes transparent.
+    QImage cells = strip_.convertToFormat(QImage::Format_RGB32)
+                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < cells.height(); ++y) {
+      auto* row = reinterpret_cast<QRgb*>(cells.scanLine(y));
+      for (int x = 0; x < cells.width(); ++x) {
+        if ((row[x] & 0xFFFFFF) == kTransparentColour) row[x] = 0;
+      }
+    }
+    cells_ = Masked(std::move(cells));
+    strip_ = QImage();
+  }
+  return cells_;
 }
 
 void ImageList::Draw(QImage& surface, int x, int y, int index) const {
@@ -156,7 +169,7 @@ void ImageList::Draw(QImage& surface, int x, int y, int index) const {
 // ratio that misses 2 by a rounding error (the screen's ratio times the zoom) draws as 2 does.
 const ImageList::Cells& ImageList::CellsAt(qreal ratio) const {
   const QSize cell = DeviceCellSize(ratio);
-  if (cell == QSize(cellWidth_, cellHeight_)) return cells_;
+  if (cell == QSize(cellWidth_, cellHeight_)) return OwnCells();
   for (const ScaledCells& scaled : scaled_) {
     if (scaled.cell == cell) return scaled.cells;
   }
@@ -170,8 +183,9 @@ ImageList::Cells ImageList::MakeCells(qreal ratio, QSize cell) const {
     return {drawing_(ratio).convertToFormat(QImage::Format_ARGB32_Premultiplied), false, {}, {}};
   const int factor = cell.width() / cellWidth_;
   if (cell == QSize(factor * cellWidth_, factor * cellHeight_))
-    return Masked(Repeated(cells_.image, factor));
-  return {Smoothed(cells_.image, QSize(cellWidth_, cellHeight_), cell, cellCount_), false, {}, {}};
+    return Masked(Repeated(OwnCells().image, factor));
+  return {Smoothed(OwnCells().image, QSize(cellWidth_, cellHeight_), cell, cellCount_), false, {},
+          {}};
 }
 
 }  // namespace vorpo

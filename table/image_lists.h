@@ -41,7 +41,7 @@ class ImageList {
   // exactly CellCount*CellWidth x CellHeight. drawing, when given, draws the same pictures at
   // other ratios (at ratio 1 it would give strip itself).
   bool Fill(const QImage& strip, StripDrawing drawing = {});
-  bool IsFilled() const { return !cells_.image.isNull(); }
+  bool IsFilled() const { return !strip_.isNull() || !cells_.image.isNull(); }
 
   // Draws cell index masked at (x, y) of surface, in the surface's logical pixels, with the
   // background colour (when set) under the transparent pixels: at ratio r the cell's device
@@ -73,13 +73,16 @@ class ImageList {
   };
 
   Cells Masked(QImage image) const;
+  const Cells& OwnCells() const;
   void PutMasked(QImage& surface, QPoint at, const Cells& cells, int index) const;
   // The cells at ratio side by side, made on first use.
   const Cells& CellsAt(qreal ratio) const;
   Cells MakeCells(qreal ratio, QSize cell) const;
 
   int cellWidth_, cellHeight_, cellCount_;
-  Cells cells_;  // magenta made transparent
+  // The strip as filled, until its cells are made from it.
+  mutable QImage strip_;
+  mutable Cells cells_;  // magenta made transparent
   StripDrawing drawing_;
   std::optional<QColor> background_;
   // The cells of the few ratios a table's surfaces have had, the oldest dropped first.

@@ -55,6 +55,20 @@ TEST_F(TableZoom, SurfacesAreRedrawnAtTheNewScale) {
   EXPECT_EQ(form->HandImages[0]->Surface().size(), QSize(400, 60));
 }
 
+// A control that is only ever covered in one colour holds no surface until a card is drawn on
+// it; the colour stays under the card, at the new scale too.
+TEST_F(TableZoom, AControlFirstCoveredInOneColourKeepsItUnderWhatIsDrawnLater) {
+  ImageControl& hand = *form->HandImages[5];
+  EXPECT_EQ(hand.grab().toImage().pixelColor(0, 0), QColor(0, 128, 0));
+  hand.SetCanvasColour(QColor(255, 0, 0));
+  hand.Clear();
+  hand.DrawCell(form->ImageList1, kCellBack, 100, 0);
+  form->SetZoom(200);
+  const QImage& surface = hand.Surface();
+  EXPECT_EQ(surface.pixelColor(10, 10), QColor(255, 0, 0));
+  EXPECT_NE(surface.pixelColor(220, 60), QColor(255, 0, 0));
+}
+
 // A control drawn on again and again without ever being cleared (the pass button's two pictures)
 // keeps a short record: what it showed is carried over to the new scale as a picture.
 TEST_F(TableZoom, ALongDrawingRecordIsCarriedOverAsAPicture) {
