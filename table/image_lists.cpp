@@ -184,8 +184,8 @@ ImageList::Cells ImageList::MakeCells(qreal ratio, QSize cell) const {
   const int factor = cell.width() / cellWidth_;
   if (cell == QSize(factor * cellWidth_, factor * cellHeight_))
     return Masked(Repeated(OwnCells().image, factor));
-  return {Smoothed(OwnCells().image, QSize(cellWidth_, cellHeight_), cell, cellCount_), false, {},
-          {}};
+  return {
+      Smoothed(OwnCells().image, QSize(cellWidth_, cellHeight_), cell, cellCount_), false, {}, {}};
 }
 
 }  // namespace vorpo
