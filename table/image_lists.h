@@ -1,6 +1,6 @@
 // The two picture lists the table draws from: ImageList1 holds the 56 card cells of 40 x 60,
 // ImageList2 the 4 small cells of 40 x 25 (pass button released and pressed, arrow down, arrow
-// up). Magenta 0xFF00FF is transparent in both; the mask is made once, when a list is filled.
+// up). Magenta 0xFF00FF is transparent in both; the mask is made once, when a list first draws.
 //
 // A list draws onto a surface at the surface's device pixel ratio: a cell is round(width x
 // ratio) x round(height x ratio) device pixels, made once for that size and put on the surface
