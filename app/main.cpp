@@ -9,7 +9,7 @@
 
 #include <chrono>
 #include <cstdint>
-#include <iostream>
+#include <cstdio>
 #include <malloc.h>
 #include <string>
 #include <vector>
@@ -23,18 +23,28 @@
 #include "program_paths.h"
 #include "toolkit_translations.h"
 
+namespace {
+
+// Written with stdio: the standard streams would be set up, locale and all, at every start for
+// the few runs that print.
+void Print(std::FILE* to, const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), to);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   vorpo::CommandLine line;
   if (auto error = vorpo::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), line)) {
-    std::cerr << "vorpo: " << *error << "\n" << vorpo::CommandLineUsage();
+    Print(stderr, "vorpo: " + *error + "\n" + vorpo::CommandLineUsage());
     return 2;
   }
   if (line.help) {
-    std::cout << vorpo::CommandLineUsage();
+    Print(stdout, vorpo::CommandLineUsage());
     return 0;
   }
   if (line.version) {
-    std::cout << vorpo::VersionText();
+    Print(stdout, vorpo::VersionText());
     return 0;
   }
   // The toolkit sees only the program's name: every argument has been read above, and the

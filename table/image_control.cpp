@@ -45,6 +45,7 @@ const QImage& ImageControl::Surface() const {
   if (surface_.isNull()) {
     surface_ = DeviceSurface(surfaceSize_, WantedRatio());
     surface_.fill(ground_);
+    for (const Drawing& drawing : drawings_) Draw(drawing);
   }
   return surface_;
 }
@@ -56,10 +57,16 @@ qreal ImageControl::WantedRatio() const {
 void ImageControl::Record(Drawing drawing) {
   const auto* fill = std::get_if<Fill>(&drawing);
   const bool whole = fill != nullptr && fill->area.contains(QRect(QPoint(), surfaceSize_));
-  if (whole && surface_.isNull()) {
+  if (surface_.isNull() && whole) {
     ground_ = fill->colour;
     drawings_.clear();
     update();
+    return;
+  }
+  // What is drawn on a hidden control is drawn when it is first shown (or looked at): the start
+  // of the program lays out the piles long before a match shows them.
+  if (surface_.isNull() && !isVisible() && drawings_.size() < kDrawingsKept) {
+    drawings_.push_back(std::move(drawing));
     return;
   }
   Surface();
@@ -73,7 +80,7 @@ void ImageControl::Record(Drawing drawing) {
   update();
 }
 
-void ImageControl::Draw(const Drawing& drawing) {
+void ImageControl::Draw(const Drawing& drawing) const {
   std::visit(Overloaded{
                  [this](const Fill& fill) {
                    // Clearing a whole surface is the common case; it needs no painter.
@@ -156,9 +163,8 @@ void ImageControl::PutBack(const Keepsake& kept) {
 // The surface is drawn again from its record at the new ratio; the record stays as it was.
 void ImageControl::RemakeSurface() {
   if (surface_.isNull()) return;
-  surface_ = DeviceSurface(surfaceSize_, WantedRatio());
-  surface_.fill(ground_);
-  for (const Drawing& drawing : drawings_) Draw(drawing);
+  surface_ = QImage();
+  Surface();
 }
 
 void ImageControl::ZoomChanged() {
@@ -168,12 +174,12 @@ void ImageControl::ZoomChanged() {
 void ImageControl::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect area = event->rect();
-  if (surface_.isNull()) {
+  if (surface_.isNull() && drawings_.empty()) {
     painter.fillRect(area, ground_);
     return;
   }
   // A window moved to a screen of another pixel ratio paints before anything is drawn again.
-  if (surface_.devicePixelRatio() != WantedRatio()) RemakeSurface();
+  if (Surface().devicePixelRatio() != WantedRatio()) RemakeSurface();
   const qreal ratio = surface_.devicePixelRatio() / Zoom();
   painter.drawImage(
       QRectF(area), surface_,

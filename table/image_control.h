@@ -102,14 +102,15 @@ class ImageControl : public TablePiece {
 
  private:
   void Record(Drawing drawing);
-  void Draw(const Drawing& drawing);
+  void Draw(const Drawing& drawing) const;
   qreal WantedRatio() const;
   void RemakeSurface();
 
   QSize surfaceSize_;
-  // Made when something other than one colour is first drawn: until then the control shows
-  // ground_ all over. Most of the table's controls show nothing until a match starts, and ten
-  // hands of plain green would hold a megabyte.
+  // Made when something other than one colour is first drawn on the control while it shows, or
+  // when it is first shown or looked at: until then the control shows ground_ under its record.
+  // Most of the table's controls show nothing until a match starts, and ten hands of plain green
+  // would hold a megabyte.
   mutable QImage surface_;
   QColor ground_;
   QColor canvasColour_;
