@@ -27,6 +27,7 @@ class ImageControl : public TablePiece {
   // the table's own pixels.
   ImageControl(QWidget* parent, const QRect& bounds, QSize surfaceSize = {});
 
+  // Everything drawn so far; a surface not yet made is made from the record here.
   const QImage& Surface() const;
   // The surface's size in the table's pixels.
   QSize SurfaceSize() const { return surfaceSize_; }
