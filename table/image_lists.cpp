@@ -52,8 +52,8 @@ QImage Smoothed(const QImage& cells, QSize from, QSize to, int count) {
 ImageList::ImageList(int cellWidth, int cellHeight, int cellCount)
     : cellWidth_(cellWidth), cellHeight_(cellHeight), cellCount_(cellCount) {}
 
-ImageList::Cells ImageList::Masked(QImage image) const {
-  Cells cells{std::move(image), true, {}, {}};
+ImageList::Cells ImageList::MaskedCells(QImage image) const {
+  Cells cells(std::move(image));
   const int width = cells.image.width() / cellCount_;
   const int height = cells.image.height();
   cells.rowRuns.reserve(static_cast<std::size_t>(cellCount_ * height) + 1);
@@ -81,9 +81,9 @@ ImageList::Cells ImageList::Masked(QImage image) const {
 // opaque pixels replace the surface's, and its transparent ones leave the surface as it was or
 // show the ground. A painter costs more to set up than a card costs to copy, and hands are
 // drawn card by card at every move.
-void ImageList::PutMasked(QImage& surface, QPoint at, const Cells& cells, int index) const {
-  const QSize cell(cells.image.width() / cellCount_, cells.image.height());
-  const QRect target = QRect(at, cell).intersected(surface.rect());
+void ImageList::PutMasked(QImage& surface, QPoint at, const Cells& cells, int index,
+                          const QRect& source) const {
+  const QRect target = QRect(at, source.size()).intersected(surface.rect());
   if (target.isEmpty()) return;
   uchar* bits = surface.bits();
   const qsizetype stride = surface.bytesPerLine();
@@ -92,7 +92,8 @@ void ImageList::PutMasked(QImage& surface, QPoint at, const Cells& cells, int in
     for (int y = target.top(); y <= target.bottom(); ++y)
       std::fill_n(pixelsOf(y) + target.left(), target.width(), background_->rgba());
   }
-  const uchar* cellBits = cells.image.constBits() + index * cell.width() * 4;
+  const uchar* cellBits =
+      cells.image.constBits() + static_cast<qsizetype>(source.x()) * qsizetype{sizeof(QRgb)};
   const qsizetype cellStride = cells.image.bytesPerLine();
   const int clipLeft = target.left() - at.x();
   const int clipRight = target.right() + 1 - at.x();
@@ -100,7 +101,7 @@ void ImageList::PutMasked(QImage& surface, QPoint at, const Cells& cells, int in
     const int row = y - at.y();
     const auto* from = reinterpret_cast<const QRgb*>(cellBits + row * cellStride);
     QRgb* to = pixelsOf(y) + at.x();
-    const auto first = static_cast<std::size_t>(index * cell.height() + row);
+    const auto first = static_cast<std::size_t>(index * source.height() + row);
     for (std::uint32_t r = cells.rowRuns[first]; r < cells.rowRuns[first + 1]; ++r) {
       const int left = std::max<int>(cells.runs[r].left, clipLeft);
       const int right = std::min<int>(cells.runs[r].left + cells.runs[r].width, clipRight);
@@ -118,7 +119,7 @@ bool ImageList::Fill(const QImage& strip, StripDrawing drawing) {
     return false;
   }
   strip_ = strip;
-  cells_ = {};
+  cells_ = Cells();
   drawing_ = std::move(drawing);
   scaled_.clear();
   return true;
@@ -138,7 +139,7 @@ const ImageList::Cells& ImageList::OwnCells() const {
         if ((row[x] & 0xFFFFFF) == kTransparentColour) row[x] = 0;
       }
     }
-    cells_ = Masked(std::move(cells));
+    cells_ = MaskedCells(std::move(cells));
     strip_ = QImage();
   }
   return cells_;
@@ -152,8 +153,8 @@ void ImageList::Draw(QImage& surface, int x, int y, int index) const {
   const QPoint at(Rounded(x * ratio), Rounded(y * ratio));
   const QRect source(QPoint(index * cell.width(), 0), cell);
   const bool opaqueGround = !background_ || background_->alpha() == 255;
-  if (cells.masked && opaqueGround && surface.depth() == 32) {
-    PutMasked(surface, at, cells, index);
+  if (cells.Masked() && opaqueGround && surface.depth() == 32) {
+    PutMasked(surface, at, cells, index, source);
     return;
   }
   // Painted through a view of the surface's memory at ratio 1, so that the painter puts the
@@ -179,13 +180,11 @@ const ImageList::Cells& ImageList::CellsAt(qreal ratio) const {
 }
 
 ImageList::Cells ImageList::MakeCells(qreal ratio, QSize cell) const {
-  if (drawing_)
-    return {drawing_(ratio).convertToFormat(QImage::Format_ARGB32_Premultiplied), false, {}, {}};
+  if (drawing_) return Cells(drawing_(ratio).convertToFormat(QImage::Format_ARGB32_Premultiplied));
   const int factor = cell.width() / cellWidth_;
   if (cell == QSize(factor * cellWidth_, factor * cellHeight_))
-    return Masked(Repeated(OwnCells().image, factor));
-  return {
-      Smoothed(OwnCells().image, QSize(cellWidth_, cellHeight_), cell, cellCount_), false, {}, {}};
+    return MaskedCells(Repeated(OwnCells().image, factor));
+  return Cells(Smoothed(OwnCells().image, QSize(cellWidth_, cellHeight_), cell, cellCount_));
 }
 
 }  // namespace vorpo

@@ -13,11 +13,13 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace vorpo {
@@ -60,11 +62,13 @@ class ImageList {
   // fully transparent; they carry their opaque runs, row by row, and go on a surface by copying
   // the runs, without a painter.
   struct Cells {
+    explicit Cells(QImage cells = {}) : image(std::move(cells)) {}
+    bool Masked() const { return !rowRuns.empty(); }
+
     QImage image;
-    bool masked = false;
     std::vector<Run> runs;
     // Where the runs of each cell's each row begin in runs: (cell x height + row), and one more
-    // for the end.
+    // for the end. Empty for cells that are not masked.
     std::vector<std::uint32_t> rowRuns;
   };
   struct ScaledCells {
@@ -72,9 +76,10 @@ class ImageList {
     Cells cells;
   };
 
-  Cells Masked(QImage image) const;
+  Cells MaskedCells(QImage image) const;
   const Cells& OwnCells() const;
-  void PutMasked(QImage& surface, QPoint at, const Cells& cells, int index) const;
+  void PutMasked(QImage& surface, QPoint at, const Cells& cells, int index,
+                 const QRect& source) const;
   // The cells at ratio side by side, made on first use.
   const Cells& CellsAt(qreal ratio) const;
   Cells MakeCells(qreal ratio, QSize cell) const;
