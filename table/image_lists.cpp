@@ -97,14 +97,16 @@ void ImageList::PutMasked(QImage& surface, QPoint at, const Cells& cells, int in
   const qsizetype cellStride = cells.image.bytesPerLine();
   const int clipLeft = target.left() - at.x();
   const int clipRight = target.right() + 1 - at.x();
+  // Held in locals: every copy is a call that could otherwise have changed them.
+  const Run* runs = cells.runs.data();
+  const std::uint32_t* rowRuns = cells.rowRuns.data() + index * source.height();
   for (int y = target.top(); y <= target.bottom(); ++y) {
     const int row = y - at.y();
     const auto* from = reinterpret_cast<const QRgb*>(cellBits + row * cellStride);
     QRgb* to = pixelsOf(y) + at.x();
-    const auto first = static_cast<std::size_t>(index * source.height() + row);
-    for (std::uint32_t r = cells.rowRuns[first]; r < cells.rowRuns[first + 1]; ++r) {
-      const int left = std::max<int>(cells.runs[r].left, clipLeft);
-      const int right = std::min<int>(cells.runs[r].left + cells.runs[r].width, clipRight);
+    for (std::uint32_t r = rowRuns[row]; r < rowRuns[row + 1]; ++r) {
+      const int left = std::max<int>(runs[r].left, clipLeft);
+      const int right = std::min<int>(runs[r].left + runs[r].width, clipRight);
       if (left < right) std::copy(from + left, from + right, to + left);
     }
   }
