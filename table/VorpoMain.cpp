@@ -25,6 +25,7 @@
 #include "table_geometry.h"
 #include "table_piece.h"
 #include "table_style.h"
+#include "window_showing.h"
 
 using vorpo::WinColour;
 
@@ -74,13 +75,15 @@ void TForm1::FormCreate() {
           [this](Qt::MouseButton, QPoint at) { HandMouseDown(at.x()); });
   connect(humanHand, &vorpo::ImageControl::MouseMove, this,
           [this](QPoint at) { HandMouseMove(at.x()); });
-  PrepareKeyboardAndReaders();
   // The zoom of the settings file: a larger table is kept on the screen as the designed one is.
   ApplyZoom();
   KeepOnScreenHorizontally();
   // Image4 takes its colour each time it is filled. The game starts with no deal and no match
   // running.
-  show();
+  vorpo::ShowWindowBeforeControls(*this);
+  // Naming a control for the screen readers asks whether one listens, which sets up the
+  // connection to them: it waits until the table is on the screen.
+  PrepareKeyboardAndReaders();
 }
 
 // An unusable card-image pack leads into the file dialog until a usable one is chosen; a cancel

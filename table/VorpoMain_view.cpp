@@ -66,7 +66,9 @@ void TForm1::DrawTopCard() {
 void TForm1::DrawTopCardOver() {
   const vorpo::Card top = game_.State().TopCard;
   Image1->DrawCell(ImageList1, vorpo::ImageCell(top), 0, 0);
-  Image1->setAccessibleName(QStringLiteral("場：") + vorpo::CardName(top));
+  // A pile that does not show has nothing to tell a screen reader; the pile drawn at start-up
+  // keeps the name it is given once the table shows.
+  if (Image1->isVisible()) Image1->setAccessibleName(QStringLiteral("場：") + vorpo::CardName(top));
 }
 
 void TForm1::DrawHand(int seat, bool faceDown) {
