@@ -17,7 +17,6 @@ TableLabel::TableLabel(QWidget* parent, QPoint at, const QFont& font, QColor tex
       cellHeight_(cellHeight),
       colour_(textColour),
       autoSize_(true) {
-  font_ = Styled(font_.bold());
   Relayout();
 }
 
@@ -47,7 +46,7 @@ void TableLabel::SetFontColour(QColor colour) {
 
 void TableLabel::SetBold(bool bold) {
   if (font_.bold() == bold) return;
-  font_ = Styled(bold);
+  font_.setBold(bold);
   Relayout();
 }
 
@@ -55,7 +54,6 @@ void TableLabel::SetFace(const QString& face) {
   if (font_.family() == face) return;
   font_.setFamily(face);
   styles_ = {};
-  font_ = Styled(font_.bold());
   layouts_.clear();
   kept_.clear();
   Relayout();
@@ -63,11 +61,12 @@ void TableLabel::SetFace(const QString& face) {
 
 // A name label changes style at every turn: measuring a face afresh each time would cost more
 // than the rest of the turn, so each style is fitted once per face and kept, font engine and all.
-const QFont& TableLabel::Styled(bool bold) {
-  std::optional<QFont>& style = styles_[bold ? 1 : 0];
+// A style is fitted when it is first laid out or asked for, so that a label made at start-up
+// does not load its face before the table shows.
+const QFont& TableLabel::Font() const {
+  std::optional<QFont>& style = styles_[font_.bold() ? 1 : 0];
   if (!style) {
     QFont font = font_;
-    font.setBold(bold);
     if (cellHeight_ > 0 && designedPixels_ > 0) {
       int pixels = designedPixels_;
       font.setPixelSize(pixels);
@@ -94,7 +93,7 @@ void TableLabel::Relayout() {
     Layout layout;
     layout.text.setTextFormat(Qt::PlainText);
     layout.text.setText(caption_);
-    layout.text.prepare(QTransform::fromScale(Zoom(), Zoom()), font_);
+    layout.text.prepare(QTransform::fromScale(Zoom(), Zoom()), Font());
     const QSizeF size = layout.text.size();
     layout.size = QSize(static_cast<int>(std::ceil(size.width())),
                         static_cast<int>(std::ceil(size.height())));
@@ -118,7 +117,7 @@ void TableLabel::Draw(QPainter& painter) const {
   if (background_.isValid()) painter.fillRect(rect(), background_);
   if (caption_.isEmpty()) return;
   painter.scale(Zoom(), Zoom());
-  painter.setFont(font_);
+  painter.setFont(Font());
   painter.setPen(colour_);
   painter.drawStaticText(0, 0, text_);
 }

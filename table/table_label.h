@@ -35,7 +35,8 @@ class TableLabel : public TablePiece {
 
   int Tag() const { return tag_; }
   const QString& Caption() const { return caption_; }
-  const QFont& Font() const { return font_; }
+  // The font the caption is drawn in: the face and style given, fitted to the cell.
+  const QFont& Font() const;
   QColor FontColour() const { return colour_; }
 
   // The label lies on a plain ground of this colour and on nothing else. It then paints the
@@ -60,7 +61,6 @@ class TableLabel : public TablePiece {
 
  private:
   void Relayout();
-  const QFont& Styled(bool bold);
   void Draw(QPainter& painter) const;
   const QImage* KeptPixels(const QPainter& painter);
 
@@ -76,9 +76,10 @@ class TableLabel : public TablePiece {
   };
 
   QString caption_;
+  // The face and style given, at the designed size.
   QFont font_;
   // The face in its regular and its bold style, fitted to the cell.
-  std::array<std::optional<QFont>, 2> styles_;
+  mutable std::array<std::optional<QFont>, 2> styles_;
   int designedPixels_ = 0;
   int cellHeight_ = 0;
   QColor colour_;
