@@ -5,12 +5,10 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QTimer>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <malloc.h>
 #include <string>
 #include <vector>
 
@@ -21,6 +19,7 @@
 #include "command_line.h"
 #include "font_set_up.h"
 #include "program_paths.h"
+#include "start_up_leftovers.h"
 #include "toolkit_translations.h"
 
 namespace {
@@ -59,18 +58,17 @@ int main(int argc, char** argv) {
   vorpo::LoadToolkitTranslations();
   QApplication::setApplicationName(QStringLiteral("Vorpo"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.vorpo.Vorpo"));
-  QApplication::setWindowIcon(QIcon(vorpo::resources::kIcon256));
   const auto clockSeed =
       static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
   TForm1 form(vorpo::SettingsFor(line, vorpo::ProgramPath()), vorpo::DealerFor(line, clockSeed));
   // The table goes out to the screen before the welcome dialog is built, which would otherwise
   // keep it from showing until the dialog is ready.
   QGuiApplication::sync();
+  // The icon goes to the window manager, and into every window from then on, once the table is
+  // on the screen: reading it would otherwise hold the table back.
+  QApplication::setWindowIcon(QIcon(vorpo::resources::kIcon256));
   form.KeepStatistics(vorpo::UserStatisticsPath());
-  // Start-up leaves the heap full of what reading the fonts and making the pictures freed; it
-  // goes back to the system once the welcome dialog is up, since a player may leave the game
-  // waiting there for a long time.
-  QTimer::singleShot(0, [] { malloc_trim(0); });
+  vorpo::StartUpLeftovers leftovers(form);
   // 終了 in the welcome dialog ends the program at once, without writing any setting.
   if (!vorpo::ShowWelcomeDialog(form, &form)) return 0;
   form.activateWindow();
